@@ -1,0 +1,19 @@
+#include "Quantity.h"
+
+#include "NumberText.h"
+#include "Slider.h"
+
+namespace drawlet {
+
+void HScroll1_Change(SelectorState& state) {
+    state.Label2 =
+        countLastCaption("Quantity of Combination Numbers to Pick -", state.HScroll1.value);
+}
+
+void setQuantity(SelectorState& state, int value) {
+    if (writeSliderValue(state.HScroll1, value)) {
+        HScroll1_Change(state);
+    }
+}
+
+} // namespace drawlet

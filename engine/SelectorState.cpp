@@ -1,0 +1,38 @@
+#include "SelectorState.h"
+
+#include "NumberText.h"
+
+namespace drawlet {
+
+std::string designNumbersCaption() {
+    std::string caption;
+    for (int number = 0; number < 100; ++number) {
+        if (number > 0) {
+            caption += ' ';
+        }
+        caption += formatTwoDigits(number);
+    }
+    return caption;
+}
+
+SelectorState::SelectorState() : Label3(designNumbersCaption()), Label5(Label3) {
+    for (TextBox& box : txtNumber) {
+        box.text = "00";
+    }
+    for (TextBox& box : txtSelNumbers) {
+        box.text = "00";
+    }
+}
+
+int autoFillStart(const SelectorState& state) {
+    if (state.Option1[0]) {
+        return 0;
+    }
+    return state.Option1[1] ? 1 : 0;
+}
+
+int inUseCount(const SelectorState& state) {
+    return state.HScroll3.value - autoFillStart(state);
+}
+
+} // namespace drawlet

@@ -1,0 +1,11 @@
+#pragma once
+
+#include "SelectorState.h"
+
+namespace drawlet {
+
+// Writes a scroll bar's value, clamped to its range, and tells whether it changed: only a
+// changed value runs the slider's Change handler, which is the caller's to run.
+bool writeSliderValue(ScrollBar& slider, int value);
+
+} // namespace drawlet

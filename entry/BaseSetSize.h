@@ -1,0 +1,32 @@
+#pragma once
+
+#include "SelectorState.h"
+
+#include <string>
+
+namespace drawlet {
+
+// The base set size slider HScroll3, the auto-fill start Option1(0..1) and the auto-fill button
+// Command1. They decide which base set boxes are in use and can fill them with consecutive
+// numbers; the boxes keep their texts when they leave use and show them again when they return.
+
+// Shows exactly the boxes in use, rewrites the captions of Command1 and Frame2, and rebuilds
+// the play numbers.
+void HScroll3_Change(SelectorState& state);
+
+// Auto-fill: writes start, start + 1, ... into the boxes in use, then runs HScroll3_Change.
+void Command1_Click(SelectorState& state);
+
+// The auto-fill start changed: runs HScroll3_Change and rebuilds the play numbers once more.
+void Option1_Click(SelectorState& state, int index);
+
+// The player selects Option1(index); the other button of the pair clears.
+void chooseAutoFillStart(SelectorState& state, int index);
+
+// "49 - Base Set Numbers" for 49 boxes in use; never a negative count.
+std::string baseSetCaption(int inUse);
+
+// Shows the base set boxes in use and hides all others.
+void showBoxesInUse(SelectorState& state, int inUse);
+
+} // namespace drawlet

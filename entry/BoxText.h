@@ -1,0 +1,19 @@
+#pragma once
+
+#include "SelectorState.h"
+
+#include <cstdint>
+#include <string_view>
+
+namespace drawlet {
+
+// The key filter of both rows of boxes: digits and Backspace pass, any other character code
+// becomes 0, which swallows it.
+std::int16_t filterDigitKey(std::int16_t keyAscii);
+
+// The text a box receives by any route: typed, pasted, dropped or composed. Only digits are
+// taken, two at the most; a text with anything else is refused whole and the box keeps its
+// text. Returns whether the box took it.
+bool acceptBoxText(TextBox& box, std::string_view text);
+
+} // namespace drawlet

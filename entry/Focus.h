@@ -1,0 +1,18 @@
+#pragma once
+
+#include "SelectorState.h"
+
+namespace drawlet {
+
+// Moving the focus into an entry box runs that box's focus handling at once, before the caller
+// goes on, as it does when the player clicks or tabs into the box.
+void focusNumberBox(SelectorState& state, int index);
+void focusBaseSetBox(SelectorState& state, int index);
+
+// Records where the focus is and counts the move, so the window applies it.
+void recordFocus(SelectorState& state, FocusTarget target);
+
+// Selects the whole two-character text of a box, so the next digit typed replaces it.
+void selectWholeText(TextBox& box);
+
+} // namespace drawlet
