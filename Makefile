@@ -1,0 +1,79 @@
+# Drawlet Selector: the everyday commands.
+#
+#   make run     build and open the window (on a private virtual screen when there is no display)
+#   make test    build with warnings as errors and run every test
+#
+# Both first install whatever Debian packages are missing, so they work on a bare machine.
+
+# Every Debian package any target below needs, in one place.
+DEPS := g++ make cmake ninja-build pkg-config \
+	qt6-base-dev qt6-base-dev-tools libqt6svg6 libgl-dev libglx-dev libegl-dev \
+	libgtest-dev libgmock-dev libbenchmark-dev \
+	clang libclang-rt-14-dev clang-format \
+	xvfb xauth x11-utils imagemagick xdotool \
+	dbus dbus-x11 at-spi2-core python3 python3-gi python3-pyatspi gir1.2-atspi-2.0 \
+	fonts-dejavu-core appstream desktop-file-utils dpkg-dev file
+
+FUZZ_SECONDS ?= 60
+SCREENSHOT ?= build/default/screenshot.png
+
+# Stop at the first report, so a sanitizer finding fails its test instead of scrolling past.
+# LeakSanitizer refuses to start with a suppressions file that is not there, hence the check.
+SANITIZER_ENV := \
+	ASAN_OPTIONS=halt_on_error=1:detect_leaks=1:detect_stack_use_after_return=1:check_initialization_order=1:strict_init_order=1 \
+	UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1 \
+	$(if $(wildcard tests/lsan.supp),LSAN_OPTIONS=suppressions=$(CURDIR)/tests/lsan.supp)
+
+SOURCE_DIRS := engine entry window app tests bench fuzz
+
+.PHONY: deps run test test-sanitize fuzz bench package format clean
+
+deps:
+	@scripts/install-deps.sh $(DEPS)
+
+run: deps
+	cmake --preset default
+	cmake --build --preset default
+	scripts/run-window.sh build/default/app/drawlet-selector $(SCREENSHOT)
+
+test: deps
+	cmake --preset ci
+	cmake --build --preset ci
+	ctest --preset ci --output-on-failure
+
+test-sanitize: deps
+	cmake --preset sanitize
+	cmake --build --preset sanitize
+	$(SANITIZER_ENV) ctest --preset sanitize --output-on-failure
+
+fuzz: deps
+	cmake --preset fuzz
+	cmake --build --preset fuzz
+	build/fuzz/fuzz/drawlet_fuzz -max_total_time=$(FUZZ_SECONDS)
+
+# The benchmarks come in bench/; until it has a build file there is nothing to measure.
+bench: deps
+	@if [ ! -f bench/CMakeLists.txt ]; then echo "No benchmarks yet (bench/CMakeLists.txt is missing)."; exit 0; fi; \
+	set -e; \
+	cmake --preset bench; \
+	cmake --build --preset bench; \
+	found=0; \
+	for b in build/bench/bench/*; do \
+		if [ -f "$$b" ] && [ -x "$$b" ]; then found=1; echo "== $$b"; "$$b"; fi; \
+	done; \
+	if [ $$found -eq 0 ]; then echo "No benchmark executables were built under build/bench/bench/."; fi
+
+package: deps
+	cmake --preset release
+	cmake --build --preset release
+	cd build/release && cpack -G DEB
+	@ls -1 build/release/*.deb
+
+format: deps
+	@files=$$(git ls-files --cached --others --exclude-standard -- $(SOURCE_DIRS) | grep -E '\.(cpp|h)$$' || true); \
+	if [ -n "$$files" ]; then clang-format -i $$files; echo "Formatted $$(echo $$files | wc -w) files."; fi
+
+# Only the folders the presets make: build/ may hold other working builds too.
+PRESETS := default ci sanitize fuzz bench release
+clean:
+	rm -rf $(addprefix build/,$(PRESETS))

@@ -1,0 +1,43 @@
+#!/usr/bin/env bash
+# Installs whichever of the given Debian packages are missing, and nothing else.
+#
+# Usage: scripts/install-deps.sh PACKAGE...
+#
+# Works on a bare Debian machine (empty apt lists, no compiler): the lists are refreshed only
+# when something has to be installed, so a machine that has everything does no network work.
+set -euo pipefail
+
+missing=()
+for package in "$@"; do
+    # "ii" is the only state in which a package is really there; "rc" (removed, config left)
+    # and unknown packages both count as missing.
+    status=$(dpkg-query -W -f='${db:Status-Abbrev}' "$package" 2>/dev/null || true)
+    if [[ "$status" != ii* ]]; then
+        missing+=("$package")
+    fi
+done
+
+if [[ ${#missing[@]} -eq 0 ]]; then
+    exit 0
+fi
+
+echo "Installing missing Debian packages: ${missing[*]}"
+
+if [[ $(id -u) -eq 0 ]]; then
+    as_root=()
+elif command -v sudo >/dev/null 2>&1; then
+    as_root=(sudo)
+else
+    {
+        echo "error: these packages are missing and installing them needs root:"
+        echo "    ${missing[*]}"
+        echo "Run this as root (or install sudo), then try again:"
+        echo "    apt-get update && apt-get install -y --no-install-recommends ${missing[*]}"
+    } >&2
+    exit 1
+fi
+
+export DEBIAN_FRONTEND=noninteractive
+"${as_root[@]}" env DEBIAN_FRONTEND=noninteractive apt-get update
+"${as_root[@]}" env DEBIAN_FRONTEND=noninteractive \
+    apt-get install -y --no-install-recommends "${missing[@]}" </dev/null
