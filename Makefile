@@ -12,7 +12,7 @@ DEPS := g++ make cmake ninja-build pkg-config \
 	clang libclang-rt-14-dev clang-format \
 	xvfb xauth x11-utils imagemagick xdotool \
 	dbus dbus-x11 at-spi2-core python3 python3-gi python3-pyatspi gir1.2-atspi-2.0 \
-	fonts-dejavu-core appstream desktop-file-utils dpkg-dev file
+	fonts-dejavu-core librsvg2-bin appstream desktop-file-utils dpkg-dev file
 
 FUZZ_SECONDS ?= 60
 SCREENSHOT ?= build/default/screenshot.png

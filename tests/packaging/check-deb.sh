@@ -1,0 +1,51 @@
+#!/usr/bin/env bash
+# Builds the Debian package and checks what is inside it and what it depends on.
+#
+# Usage: check-deb.sh CPACK CPACK_CONFIG OUT_DIR APP_ID
+set -euo pipefail
+
+cpack=$1
+config=$2
+out=$3
+app_id=$4
+
+rm -rf "$out"
+"$cpack" --config "$config" -G DEB -B "$out" >"$out.log" 2>&1 || {
+    cat "$out.log" >&2
+    exit 1
+}
+shopt -s nullglob
+debs=("$out"/*.deb)
+if [[ ${#debs[@]} -ne 1 ]]; then
+    echo "FAIL: expected one .deb in $out, found ${#debs[@]}" >&2
+    exit 1
+fi
+deb=${debs[0]}
+
+failures=0
+fail() {
+    echo "FAIL: $*" >&2
+    failures=$((failures + 1))
+}
+
+contents=$(dpkg-deb -c "$deb" | awk '{print $NF}')
+for path in \
+    ./usr/bin/drawlet-selector \
+    "./usr/share/applications/$app_id.desktop" \
+    "./usr/share/metainfo/$app_id.metainfo.xml" \
+    "./usr/share/icons/hicolor/scalable/apps/$app_id.svg"; do
+    grep -qxF "$path" <<<"$contents" || fail "the package lacks $path"
+done
+
+[[ $(dpkg-deb -f "$deb" Package) == drawlet-selector ]] || fail "the package is not named drawlet-selector"
+depends=$(dpkg-deb -f "$deb" Depends)
+echo "Depends: $depends"
+# The Qt libraries come from dpkg-shlibdeps: if it did not run, they are missing.
+grep -q 'libqt6widgets6' <<<"$depends" || fail "Depends does not name libqt6widgets6"
+# Without the SVG plugins the window has no icon.
+grep -q 'libqt6svg6' <<<"$depends" || fail "Depends does not name libqt6svg6"
+
+if [[ $failures -gt 0 ]]; then
+    exit 1
+fi
+echo "Package $(basename "$deb") is complete."
