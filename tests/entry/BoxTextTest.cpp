@@ -1,0 +1,98 @@
+#include "BoxText.h"
+
+#include "SelectorDriver.h"
+
+#include <gtest/gtest.h>
+
+namespace drawlet::testing {
+namespace {
+
+struct KeyRow {
+    const char* name;
+    int code;
+    bool passes;
+};
+
+const KeyRow kKeyRows[] = {
+    {"Zero", '0', true},
+    {"Nine", '9', true},
+    {"Backspace", 8, true},
+    {"Slash", '/', false},
+    {"Colon", ':', false},
+    {"Letter", 'a', false},
+    {"Space", ' ', false},
+    {"Minus", '-', false},
+    {"Enter", 13, false},
+    {"Escape", 27, false},
+    {"Nul", 0, false},
+    {"Negative", -1, false},
+    {"ZeroPlus256", '0' + 256, false},
+};
+
+class KeyFilter : public ::testing::TestWithParam<KeyRow> {};
+
+TEST_P(KeyFilter, LetsOnlyDigitsAndBackspaceThroughInBothRows) {
+    const KeyRow& row = GetParam();
+    const auto code = static_cast<std::int16_t>(row.code);
+    const std::int16_t expected = row.passes ? code : std::int16_t{0};
+    EXPECT_EQ(filterDigitKey(code), expected);
+
+    SelectorState s;
+    std::int16_t entryKey = code;
+    txtNumber_KeyPress(s, 0, entryKey);
+    EXPECT_EQ(entryKey, expected);
+    std::int16_t baseSetKey = code;
+    txtSelNumbers_KeyPress(s, 0, baseSetKey);
+    EXPECT_EQ(baseSetKey, expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(Table, KeyFilter, ::testing::ValuesIn(kKeyRows),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+// Whatever route a text takes into a box (typed, pasted, dropped), the box takes digits only,
+// two at most, and refuses any other text whole.
+struct BoxTextRow {
+    const char* name;
+    const char* text;
+    bool taken;
+};
+
+const BoxTextRow kBoxTextRows[] = {
+    {"Empty", "", true},
+    {"OneDigit", "7", true},
+    {"TwoDigits", "07", true},
+    {"ThreeDigits", "123", false},
+    {"DigitAndLetter", "0a", false},
+    {"LeadingSpace", " 1", false},
+    {"Sign", "-1", false},
+    {"DecimalPoint", "1.", false},
+    {"FullWidthDigit", "\xef\xbc\x91", false},
+};
+
+class BoxText : public ::testing::TestWithParam<BoxTextRow> {};
+
+TEST_P(BoxText, IsTakenOnlyWhenDigitsAndAtMostTwo) {
+    const BoxTextRow& row = GetParam();
+    Selector app;
+    ASSERT_TRUE(editEntryBox(app.s, 2, "42"));
+    ASSERT_TRUE(editBaseSetBox(app.s, 2, "42"));
+
+    EXPECT_EQ(editEntryBox(app.s, 2, row.text), row.taken);
+    EXPECT_EQ(editBaseSetBox(app.s, 2, row.text), row.taken);
+    const std::string expected = row.taken ? row.text : "42";
+    EXPECT_EQ(app.s.txtNumber[2].text, expected);
+    EXPECT_EQ(app.s.txtSelNumbers[2].text, expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(Table, BoxText, ::testing::ValuesIn(kBoxTextRows),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST(BoxText, AnIndexOutsideEitherRowIsRefused) {
+    SelectorState s;
+    EXPECT_FALSE(editEntryBox(s, -1, "12"));
+    EXPECT_FALSE(editEntryBox(s, kEntryBoxes, "12"));
+    EXPECT_FALSE(editBaseSetBox(s, kBaseSetBoxes, "12"));
+}
+
+} // namespace
+} // namespace drawlet::testing
