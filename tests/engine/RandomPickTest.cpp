@@ -154,8 +154,8 @@ TEST(Pick, MovingTheQuantityAlonePicksNothing) {
     app.setQuantity(2);
 
     Shown expected = afterEntry;
-    expected.sliders[0].value = 2;
-    expected.captions[1] = "Quantity of Combination Numbers to Pick - 2";
+    expected.HScroll1.value = 2;
+    expected.Label2 = "Quantity of Combination Numbers to Pick - 2";
     EXPECT_EQ(Shown(app.s), expected);
     EXPECT_EQ(app.random.drawn(), 0U);
 }

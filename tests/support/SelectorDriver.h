@@ -14,6 +14,7 @@
 #include "Startup.h"
 
 #include <gtest/gtest.h>
+#include <initializer_list>
 #include <ostream>
 #include <string>
 #include <string_view>
@@ -148,34 +149,39 @@ inline std::vector<bool> visibilityOf(const auto& boxes) {
 // Everything the player can see, to tell what a handler changed and what it left.
 struct Shown {
     explicit Shown(const SelectorState& s)
-        : captions{s.Label1, s.Label2, s.Label3, s.Label4,  s.Label5,
-                   s.Frame1, s.Frame2, s.Frame3, s.Command1},
-          combinations(s.lstNumbers), entryTexts(textsOf(s.txtNumber)),
+        : Label1(s.Label1), Label2(s.Label2), Label3(s.Label3), Label4(s.Label4), Label5(s.Label5),
+          Frame1(s.Frame1), Frame2(s.Frame2), Frame3(s.Frame3), Command1(s.Command1),
+          lstNumbers(s.lstNumbers), entryTexts(textsOf(s.txtNumber)),
           entryShown(visibilityOf(s.txtNumber)), baseSetTexts(textsOf(s.txtSelNumbers)),
-          baseSetShown(visibilityOf(s.txtSelNumbers)), sliders{s.HScroll1, s.HScroll2, s.HScroll3},
-          autoFillStart(drawlet::autoFillStart(s)), selection(s.typeOfSelection), focus(s.focus) {}
+          baseSetShown(visibilityOf(s.txtSelNumbers)), HScroll1(s.HScroll1), HScroll2(s.HScroll2),
+          HScroll3(s.HScroll3), autoFillStart(drawlet::autoFillStart(s)),
+          typeOfSelection(s.typeOfSelection), focus(s.focus) {}
 
-    std::vector<std::string> captions;
-    std::vector<std::string> combinations;
+    std::string Label1, Label2, Label3, Label4, Label5, Frame1, Frame2, Frame3, Command1;
+    std::vector<std::string> lstNumbers;
     std::vector<std::string> entryTexts;
     std::vector<bool> entryShown;
     std::vector<std::string> baseSetTexts;
     std::vector<bool> baseSetShown;
-    std::vector<ScrollBar> sliders;
+    ScrollBar HScroll1, HScroll2, HScroll3;
     int autoFillStart;
-    SelectionType selection;
+    SelectionType typeOfSelection;
     FocusTarget focus;
 
     bool operator==(const Shown&) const = default;
 
     friend std::ostream& operator<<(std::ostream& out, const Shown& shown) {
-        for (const std::string& caption : shown.captions) {
-            out << '"' << caption << "\" ";
+        for (const std::string* caption :
+             {&shown.Label1, &shown.Label2, &shown.Label3, &shown.Label4, &shown.Label5,
+              &shown.Frame1, &shown.Frame2, &shown.Frame3, &shown.Command1}) {
+            out << '"' << *caption << "\" ";
         }
-        out << "| combinations " << shown.combinations.size() << " | entry";
+        out << "| " << shown.lstNumbers.size() << " combinations | entry";
         for (const std::string& text : shown.entryTexts) {
             out << " '" << text << "'";
         }
+        out << " | quantity " << shown.HScroll1.value << '/' << shown.HScroll1.max << " | type "
+            << static_cast<int>(shown.typeOfSelection);
         return out << " | focus " << static_cast<int>(shown.focus.control) << '/'
                    << shown.focus.index;
     }
