@@ -47,6 +47,7 @@ test-sanitize: deps
 	$(SANITIZER_ENV) ctest --preset sanitize --output-on-failure
 
 fuzz: deps
+	@test -f fuzz/CMakeLists.txt || { echo "No fuzz target yet (fuzz/CMakeLists.txt is missing)."; exit 1; }
 	cmake --preset fuzz
 	cmake --build --preset fuzz
 	build/fuzz/fuzz/drawlet_fuzz -max_total_time=$(FUZZ_SECONDS)
