@@ -1,14 +1,61 @@
 #pragma once
 
+// The window "Drawlet Exclusion / Inclusion Selector".
+//
+// A Qt event (key, click, focus arrival, completed slider move) becomes the handler the control
+// names, run on the SelectorState; then render() copies what changed into the widgets, signals
+// blocked. The window decides nothing about numbers, captions or where the focus goes next: the
+// core does, and the focus it records is applied here. It keeps no truth of its own beyond the
+// bookkeeping needed to apply the state: which focus move it last applied, and whether it is
+// rendering (focus events it causes itself are not the player's).
+
+#include "DrawletControls.h"
+#include "Events.h"
+#include "RandomSource.h"
+#include "SelectorState.h"
+
 #include <QWidget>
+#include <unordered_map>
+
+class QKeyEvent;
 
 namespace drawlet {
 
-// Placeholder until the window lands.
 class frmDrawlet : public QWidget {
     Q_OBJECT
 public:
-    explicit frmDrawlet(QWidget* parent = nullptr) : QWidget(parent) {}
+    // Builds the controls with their design-time values and runs start-up. The random source
+    // must outlive the window.
+    explicit frmDrawlet(RandomSource& random, QWidget* parent = nullptr);
+
+    const SelectorState& state() const { return state_; }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+
+private:
+    template <class Handler>
+    void run(Handler&& handler);
+    void render();
+    void followFocusMovedByQt();
+
+    void connectControls();
+    void connectSlider(QScrollBar* slider, SliderId id);
+    void watchControls();
+
+    void focusArrived(FocusTarget target);
+    bool boxKeyPress(FocusTarget box, const QKeyEvent& event);
+    void boxKeyRelease(FocusTarget box, const QKeyEvent& event);
+    void boxEdited(FocusTarget box, const QString& text);
+
+    SelectorState state_;
+    RandomSource& random_;
+    DrawletControls controls_;
+    std::unordered_map<const QObject*, FocusTarget> focusTargets_;
+    unsigned appliedFocusMoves_ = 0;
+    bool rendering_ = false;
+    bool shownOnce_ = false;
 };
 
 } // namespace drawlet

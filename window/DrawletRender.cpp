@@ -1,0 +1,200 @@
+#include "DrawletRender.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QButtonGroup>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScrollBar>
+#include <QSignalBlocker>
+#include <algorithm>
+
+namespace drawlet {
+namespace {
+
+QString qtText(const std::string& text) {
+    return QString::fromStdString(text);
+}
+
+void showCaption(QLabel* label, const std::string& caption) {
+    const QString text = qtText(caption);
+    if (label->text() != text) {
+        const QSignalBlocker blocker(label);
+        label->setText(text);
+    }
+}
+
+void showCaption(QAbstractButton* button, const std::string& caption) {
+    const QString text = qtText(caption);
+    if (button->text() != text) {
+        const QSignalBlocker blocker(button);
+        button->setText(text);
+    }
+}
+
+void showCaption(QGroupBox* frame, const std::string& caption) {
+    const QString text = qtText(caption);
+    if (frame->title() != text) {
+        const QSignalBlocker blocker(frame);
+        frame->setTitle(text);
+    }
+}
+
+void showSlider(QScrollBar* widget, const ScrollBar& slider) {
+    if (widget->minimum() == slider.min && widget->maximum() == slider.max &&
+        widget->value() == slider.value && widget->singleStep() == slider.smallChange &&
+        widget->pageStep() == slider.largeChange) {
+        return;
+    }
+    const QSignalBlocker blocker(widget);
+    widget->setRange(slider.min, slider.max);
+    widget->setValue(slider.value);
+    widget->setSingleStep(slider.smallChange);
+    widget->setPageStep(slider.largeChange);
+}
+
+template <std::size_t Count>
+void showBoxTexts(const std::array<QLineEdit*, Count>& widgets,
+                  const std::array<TextBox, Count>& boxes) {
+    for (std::size_t i = 0; i < Count; ++i) {
+        const QString text = qtText(boxes[i].text);
+        if (widgets[i]->text() != text) {
+            const QSignalBlocker blocker(widgets[i]);
+            widgets[i]->setText(text);
+        }
+    }
+}
+
+// Showing child widgets one by one costs a round trip to the display server each while the
+// pointer is over the window; when several boxes change at once their container is hidden
+// around the changes so it is paid once. Not while the focus is inside the container: hiding
+// it would send the focus elsewhere.
+template <std::size_t Count>
+void showBoxVisibility(QWidget* container, const std::array<QLineEdit*, Count>& widgets,
+                       const std::array<TextBox, Count>& boxes) {
+    std::size_t changes = 0;
+    for (std::size_t i = 0; i < Count; ++i) {
+        changes += widgets[i]->isHidden() == boxes[i].visible ? 1 : 0;
+    }
+    if (changes == 0) {
+        return;
+    }
+    const QWidget* focused = QApplication::focusWidget();
+    const bool batch = container != nullptr && changes > 1 && !container->isHidden() &&
+                       !(focused != nullptr && container->isAncestorOf(focused));
+    if (batch) {
+        container->hide();
+    }
+    for (std::size_t i = 0; i < Count; ++i) {
+        if (widgets[i]->isHidden() == boxes[i].visible) {
+            widgets[i]->setHidden(!boxes[i].visible);
+        }
+    }
+    if (batch) {
+        container->show();
+    }
+}
+
+// Combinations are only ever appended or all cleared, so the lines that still agree are kept.
+void showLines(QListWidget* list, const std::vector<std::string>& lines) {
+    const QSignalBlocker blocker(list);
+    if (lines.empty()) {
+        if (list->count() > 0) {
+            list->clear();
+        }
+        return;
+    }
+    const int wanted = static_cast<int>(lines.size());
+    int agreeing = 0;
+    while (agreeing < std::min(list->count(), wanted) &&
+           list->item(agreeing)->text() == qtText(lines[static_cast<std::size_t>(agreeing)])) {
+        ++agreeing;
+    }
+    while (list->count() > agreeing) {
+        delete list->takeItem(list->count() - 1);
+    }
+    for (int i = agreeing; i < wanted; ++i) {
+        list->addItem(qtText(lines[static_cast<std::size_t>(i)]));
+    }
+}
+
+void showChecked(QAbstractButton* button, bool checked) {
+    if (button->isChecked() != checked) {
+        const QSignalBlocker blocker(button);
+        button->setChecked(checked);
+    }
+}
+
+// The auto-fill start may have neither button selected; an exclusive group would refuse to
+// clear its last checked button.
+void showAutoFillStart(const DrawletControls& c, const SelectorState& state) {
+    if (c.Option1[0]->isChecked() == state.Option1[0] &&
+        c.Option1[1]->isChecked() == state.Option1[1]) {
+        return;
+    }
+    c.autoFillStarts->setExclusive(false);
+    showChecked(c.Option1[0], state.Option1[0]);
+    showChecked(c.Option1[1], state.Option1[1]);
+    c.autoFillStarts->setExclusive(true);
+}
+
+void showCaptions(const DrawletControls& c, const SelectorState& state) {
+    showCaption(c.Label1, state.Label1);
+    showCaption(c.Label2, state.Label2);
+    showCaption(c.Label3, state.Label3);
+    showCaption(c.Label4, state.Label4);
+    showCaption(c.Label5, state.Label5);
+    showCaption(c.Frame1, state.Frame1);
+    showCaption(c.Frame2, state.Frame2);
+    showCaption(c.Frame3, state.Frame3);
+    showCaption(c.Command1, state.Command1);
+}
+
+} // namespace
+
+void renderState(const DrawletControls& c, const SelectorState& state) {
+    showCaptions(c, state);
+    showSlider(c.HScroll1, state.HScroll1);
+    showSlider(c.HScroll2, state.HScroll2);
+    showSlider(c.HScroll3, state.HScroll3);
+    showBoxTexts(c.txtNumber, state.txtNumber);
+    showBoxTexts(c.txtSelNumbers, state.txtSelNumbers);
+    showBoxVisibility(nullptr, c.txtNumber, state.txtNumber);
+    showBoxVisibility(c.Frame2, c.txtSelNumbers, state.txtSelNumbers);
+    showLines(c.lstNumbers, state.lstNumbers);
+    // Checking one button of the exclusive set clears the others.
+    showChecked(c.selectionTypes->button(static_cast<int>(state.typeOfSelection)), true);
+    showAutoFillStart(c, state);
+    const QString toolTip = qtText(state.txtNumberToolTip);
+    for (QLineEdit* box : c.txtNumber) {
+        if (box->toolTip() != toolTip) {
+            box->setToolTip(toolTip);
+        }
+    }
+}
+
+void applyFocus(const DrawletControls& c, const SelectorState& state) {
+    QWidget* widget = widgetFor(c, state.focus);
+    if (widget == nullptr) {
+        return;
+    }
+    widget->setFocus(Qt::OtherFocusReason);
+    const TextBox* box = nullptr;
+    if (state.focus.control == ControlId::txtNumber) {
+        box = &state.txtNumber[static_cast<std::size_t>(state.focus.index)];
+    } else if (state.focus.control == ControlId::txtSelNumbers) {
+        box = &state.txtSelNumbers[static_cast<std::size_t>(state.focus.index)];
+    }
+    if (box != nullptr) {
+        auto* edit = static_cast<QLineEdit*>(widget);
+        const auto length = static_cast<int>(edit->text().size());
+        const int start = std::clamp(box->selStart, 0, length);
+        edit->setSelection(start, std::clamp(box->selLength, 0, length - start));
+    }
+}
+
+} // namespace drawlet
