@@ -1,0 +1,539 @@
+#include "EventStorm.h"
+
+#include "BaseSetEntry.h"
+#include "BaseSetSize.h"
+#include "ClearCommands.h"
+#include "CombinationEntry.h"
+#include "CombinationReset.h"
+#include "Events.h"
+#include "PlayNumbers.h"
+#include "Quantity.h"
+#include "RandomPick.h"
+#include "Startup.h"
+
+#include <array>
+#include <atomic>
+#include <numeric>
+#include <random>
+
+namespace drawlet::storm {
+namespace {
+
+std::atomic<std::uint64_t> eventsExecuted{0};
+
+enum class Move : std::uint8_t {
+    TypeDigit,
+    TypeBackspace,
+    TypeAnyKey,
+    ReleaseKey,
+    Paste,
+    EnterCombination,
+    EnterBaseSet,
+    AnyBoxHandler,
+    MoveQuantity,
+    MovePickSize,
+    MoveBaseSetSize,
+    StepSlider,
+    Focus,
+    Pick,
+    ClearCombinations,
+    ClearAll,
+    ClearBaseSet,
+    AutoFill,
+    AutoFillStart,
+    TypeOfSelection,
+    DirectHandler,
+    Count,
+};
+
+constexpr std::size_t kMoves = static_cast<std::size_t>(Move::Count);
+using Weights = std::array<int, kMoves>;
+
+// Out of 256, in the order of Move. "Balanced" mixes everything; "fill" enters combinations
+// with no reset, so the list reaches 100 and the picks reach 1000 positions; "base set" works
+// mostly on the right-hand side of the window.
+constexpr std::array<Weights, 3> kProfiles = {{
+    {68, 8, 8, 8, 10, 28, 10, 14, 8, 4, 10, 10, 20, 14, 3, 3, 3, 8, 6, 8, 5},
+    {24, 2, 4, 6, 4, 150, 6, 6, 14, 0, 4, 0, 8, 16, 0, 0, 1, 4, 3, 4, 0},
+    {48, 10, 6, 10, 12, 10, 40, 10, 4, 2, 20, 8, 24, 8, 2, 2, 6, 10, 10, 10, 4},
+}};
+
+constexpr bool weightsAddUp() {
+    for (const Weights& weights : kProfiles) {
+        int sum = 0;
+        for (const int weight : weights) {
+            sum += weight;
+        }
+        if (sum != 256) {
+            return false;
+        }
+    }
+    return true;
+}
+static_assert(weightsAddUp(), "each profile shares out all 256 values of a byte");
+
+Move moveFor(std::uint8_t profile, std::uint8_t byte) {
+    const Weights& weights = kProfiles[profile % kProfiles.size()];
+    int remaining = byte;
+    for (std::size_t move = 0; move < kMoves; ++move) {
+        remaining -= weights[move];
+        if (remaining < 0) {
+            return static_cast<Move>(move);
+        }
+    }
+    return Move::TypeDigit;
+}
+
+// Mostly an index of the row, one either side of it now and then, and sometimes any 16-bit
+// value at all.
+int anyIndex(ByteReader& bytes, int boxes) {
+    const std::uint8_t choice = bytes.byte();
+    if (choice < 224) {
+        return choice % (boxes + 2) - 1;
+    }
+    return bytes.word();
+}
+
+// Mostly a value around the slider's range, sometimes any 16-bit value.
+int sliderValue(ByteReader& bytes, const ScrollBar& slider) {
+    const std::uint8_t choice = bytes.byte();
+    if (choice < 200) {
+        return slider.min - 2 + choice % (slider.max - slider.min + 5);
+    }
+    return bytes.word();
+}
+
+// What a two-character line edit makes of a typed key: a selected text is replaced, otherwise
+// the character goes at the end while there is room; Backspace removes the selection or the
+// last character.
+std::string editedText(const std::string& text, std::int16_t key, bool wholeTextSelected) {
+    const bool replaces = wholeTextSelected && !text.empty();
+    if (key == 8) {
+        return replaces || text.empty() ? std::string() : text.substr(0, text.size() - 1);
+    }
+    const char typed = static_cast<char>(key);
+    if (replaces) {
+        return std::string(1, typed);
+    }
+    return text.size() < 2 ? text + typed : text;
+}
+
+} // namespace
+
+std::uint8_t ByteReader::byte() {
+    return exhausted() ? 0 : bytes_[next_++];
+}
+
+std::int16_t ByteReader::word() {
+    const auto high = static_cast<unsigned>(byte());
+    const auto low = static_cast<unsigned>(byte());
+    return static_cast<std::int16_t>(static_cast<std::uint16_t>(high << 8U | low));
+}
+
+EventStorm::EventStorm(RandomSource& random) : random_(random) {
+    Form_Load(state_, random_);
+    Form_Shown(state_);
+    checker_.emplace(state_);
+    if (auto broken = checker_->steadyRules(state_)) {
+        result_.failure = "after start-up: " + *broken;
+    }
+}
+
+StormResult EventStorm::run(std::span<const std::uint8_t> bytes) {
+    ByteReader reader(bytes);
+    const std::uint8_t profile = reader.byte() % kProfiles.size();
+    apply(StormEvent::of(Action::MoveSlider).at(2).withValue(reader.byte() % 10));
+    while (!reader.exhausted() && !failed()) {
+        playMove(reader, profile);
+    }
+    return result_;
+}
+
+void EventStorm::playMove(ByteReader& bytes, std::uint8_t profile) {
+    switch (moveFor(profile, bytes.byte())) {
+    case Move::TypeDigit:
+        typeKey(static_cast<std::int16_t>('0' + bytes.byte() % 10));
+        break;
+    case Move::TypeBackspace:
+        typeKey(8);
+        break;
+    case Move::TypeAnyKey:
+        typeKey(bytes.word());
+        break;
+    case Move::ReleaseKey: {
+        constexpr std::array<int, 6> keys = {16, 17, 37, 38, 39, 40}; // Shift, Ctrl, arrows
+        const std::uint8_t choice = bytes.byte();
+        releaseKey(choice < 192 ? keys[choice % keys.size()] : bytes.word(), bytes.byte() % 8);
+        break;
+    }
+    case Move::Paste:
+        paste(bytes);
+        break;
+    case Move::EnterCombination:
+        enterCombination(bytes);
+        break;
+    case Move::EnterBaseSet:
+        enterBaseSet(bytes);
+        break;
+    case Move::AnyBoxHandler:
+        callAnyBoxHandler(bytes);
+        break;
+    case Move::MoveQuantity:
+        apply(StormEvent::of(Action::MoveSlider)
+                  .at(1)
+                  .withValue(sliderValue(bytes, state_.HScroll1)));
+        break;
+    case Move::MovePickSize:
+        apply(StormEvent::of(Action::MoveSlider)
+                  .at(2)
+                  .withValue(sliderValue(bytes, state_.HScroll2)));
+        break;
+    case Move::MoveBaseSetSize:
+        apply(StormEvent::of(Action::MoveSlider)
+                  .at(3)
+                  .withValue(sliderValue(bytes, state_.HScroll3)));
+        break;
+    case Move::StepSlider:
+        stepSlider(bytes);
+        break;
+    case Move::Focus: {
+        const auto control = static_cast<ControlId>(bytes.byte() % 16);
+        int index = 0;
+        const std::uint8_t where = bytes.byte();
+        const int shown =
+            control == ControlId::txtNumber ? state_.HScroll2.value + 1 : inUseCount(state_);
+        if (control == ControlId::txtNumber || control == ControlId::txtSelNumbers) {
+            // Mostly where the player can click: a shown box.
+            index = where < 192 && shown > 0
+                        ? where % shown
+                        : anyIndex(bytes,
+                                   control == ControlId::txtNumber ? kEntryBoxes : kBaseSetBoxes);
+        } else {
+            index = where % 3 - 1;
+        }
+        apply(StormEvent::of(Action::Focus).on(control, index));
+        break;
+    }
+    case Move::Pick:
+        apply(StormEvent::of(Action::Pick));
+        break;
+    case Move::ClearCombinations:
+        apply(StormEvent::of(Action::ClearCombinations));
+        break;
+    case Move::ClearAll:
+        apply(StormEvent::of(Action::ClearAll));
+        break;
+    case Move::ClearBaseSet:
+        apply(StormEvent::of(Action::ClearBaseSet));
+        break;
+    case Move::AutoFill:
+        apply(StormEvent::of(Action::AutoFill));
+        break;
+    case Move::AutoFillStart: {
+        const std::uint8_t choice = bytes.byte();
+        apply(StormEvent::of(Action::ChooseAutoFillStart)
+                  .at(choice < 240 ? choice % 2 : bytes.word()));
+        break;
+    }
+    case Move::TypeOfSelection:
+        apply(StormEvent::of(Action::ChooseType).at(bytes.byte() % 3));
+        break;
+    case Move::DirectHandler:
+        callDirectHandler(bytes);
+        break;
+    case Move::Count:
+        break;
+    }
+}
+
+// A key typed in the box with the focus: the filter first, then the text the box shows, then
+// the release. A key pressed while a slider or button has the focus is not ours to follow.
+void EventStorm::typeKey(std::int16_t code) {
+    const FocusTarget focus = state_.focus;
+    const bool entry = focus.control == ControlId::txtNumber;
+    if (!entry && focus.control != ControlId::txtSelNumbers) {
+        return;
+    }
+    if (state_.focusMoves != focusMovesSeen_) {
+        focusMovesSeen_ = state_.focusMoves;
+        wholeTextSelected_ = true;
+    }
+    const StormEvent pressed =
+        apply(StormEvent::of(entry ? Action::EntryKeyPress : Action::BaseKeyPress)
+                  .at(focus.index)
+                  .withKey(code));
+    if (failed()) {
+        return;
+    }
+    if (pressed.keyAfter != 0) {
+        const TextBox& box = entry ? state_.txtNumber[static_cast<std::size_t>(focus.index)]
+                                   : state_.txtSelNumbers[static_cast<std::size_t>(focus.index)];
+        std::string text = editedText(box.text, pressed.keyAfter, wholeTextSelected_);
+        wholeTextSelected_ = false;
+        if (text != box.text) {
+            apply(StormEvent::of(entry ? Action::EntryEdit : Action::BaseEdit)
+                      .at(focus.index)
+                      .withText(std::move(text)));
+        }
+    }
+    releaseKey(code, 0);
+}
+
+void EventStorm::releaseKey(int keyCode, int shift) {
+    const FocusTarget focus = state_.focus;
+    if (focus.control == ControlId::txtNumber) {
+        apply(
+            StormEvent::of(Action::EntryKeyUp).at(focus.index).withValue(keyCode).withShift(shift));
+    } else if (focus.control == ControlId::txtSelNumbers) {
+        apply(
+            StormEvent::of(Action::BaseKeyUp).at(focus.index).withValue(keyCode).withShift(shift));
+    }
+}
+
+// Text that reaches a box whole: pasted, dropped or composed. Mostly digits, but any byte may
+// come, and up to four of them.
+void EventStorm::paste(ByteReader& bytes) {
+    const bool entry = (bytes.byte() & 1U) == 0;
+    const ControlId row = entry ? ControlId::txtNumber : ControlId::txtSelNumbers;
+    const int index = state_.focus.control == row
+                          ? state_.focus.index
+                          : anyIndex(bytes, entry ? kEntryBoxes : kBaseSetBoxes);
+    std::string text;
+    const int length = bytes.byte() % 5;
+    for (int i = 0; i < length; ++i) {
+        const std::uint8_t c = bytes.byte();
+        text += c < 200 ? static_cast<char>('0' + c % 10) : static_cast<char>(c);
+    }
+    apply(StormEvent::of(entry ? Action::EntryEdit : Action::BaseEdit)
+              .at(index)
+              .withText(std::move(text)));
+    wholeTextSelected_ = false;
+    focusMovesSeen_ = state_.focusMoves;
+    if ((bytes.byte() & 1U) != 0) {
+        releaseKey(86, 2); // the V of Ctrl+V
+    }
+}
+
+// The player clicks into the first entry box and types a whole combination, two digits a box.
+void EventStorm::enterCombination(ByteReader& bytes) {
+    apply(StormEvent::of(Action::Focus).on(ControlId::txtNumber, 0));
+    for (int j = 0; j <= state_.HScroll2.value && !failed(); ++j) {
+        const int number = bytes.byte() % 100;
+        typeKey(static_cast<std::int16_t>('0' + number / 10));
+        typeKey(static_cast<std::int16_t>('0' + number % 10));
+    }
+}
+
+// The player clicks into a base set box in use and types a few numbers, two digits each.
+void EventStorm::enterBaseSet(ByteReader& bytes) {
+    const int boxesInUse = inUseCount(state_);
+    const std::uint8_t where = bytes.byte();
+    const int count = 1 + bytes.byte() % 8;
+    if (boxesInUse < 1) {
+        return;
+    }
+    apply(StormEvent::of(Action::Focus).on(ControlId::txtSelNumbers, where % boxesInUse));
+    for (int i = 0; i < count && !failed(); ++i) {
+        const int number = bytes.byte() % 100;
+        typeKey(static_cast<std::int16_t>('0' + number / 10));
+        typeKey(static_cast<std::int16_t>('0' + number % 10));
+    }
+}
+
+// A box handler called directly with any index, key code and shift state.
+void EventStorm::callAnyBoxHandler(ByteReader& bytes) {
+    const std::uint8_t which = bytes.byte() % 6;
+    const bool entry = which < 3;
+    const int index = anyIndex(bytes, entry ? kEntryBoxes : kBaseSetBoxes);
+    switch (which % 3) {
+    case 0:
+        apply(StormEvent::of(entry ? Action::EntryKeyPress : Action::BaseKeyPress)
+                  .at(index)
+                  .withKey(bytes.word()));
+        break;
+    case 1:
+        apply(StormEvent::of(entry ? Action::EntryKeyUp : Action::BaseKeyUp)
+                  .at(index)
+                  .withValue(bytes.word())
+                  .withShift(bytes.word()));
+        break;
+    default:
+        apply(StormEvent::of(entry ? Action::EntryGotFocus : Action::BaseGotFocus).at(index));
+        break;
+    }
+}
+
+// An arrow or a click on the track: one small or one large step either way.
+void EventStorm::stepSlider(ByteReader& bytes) {
+    const int slider = 1 + bytes.byte() % 3;
+    const ScrollBar& bar = slider == 1   ? state_.HScroll1
+                           : slider == 2 ? state_.HScroll2
+                                         : state_.HScroll3;
+    const std::uint8_t step = bytes.byte() % 4;
+    const int change = step < 2 ? bar.smallChange : bar.largeChange;
+    apply(StormEvent::of(Action::MoveSlider)
+              .at(slider)
+              .withValue(bar.value + (step % 2 == 0 ? -change : change)));
+}
+
+void EventStorm::callDirectHandler(ByteReader& bytes) {
+    const std::uint8_t which = bytes.byte() % 7;
+    switch (which) {
+    case 0:
+    case 1:
+    case 2:
+        apply(StormEvent::of(Action::SliderChange).at(which + 1));
+        break;
+    case 3:
+        apply(StormEvent::of(Action::Option1Click).at(anyIndex(bytes, 2)));
+        break;
+    case 4:
+        apply(StormEvent::of(Action::TypeButtonClick).at(bytes.byte() % 3));
+        break;
+    case 5:
+        apply(StormEvent::of(Action::TypeButtonGotFocus).at(bytes.byte() % 3));
+        break;
+    default:
+        apply(StormEvent::of(Action::RebuildPlayNumbers));
+        break;
+    }
+}
+
+StormEvent EventStorm::apply(StormEvent event) {
+    if (failed()) {
+        return event;
+    }
+    checker_->before(state_);
+    const std::size_t combinationsBefore = state_.lstNumbers.size();
+    execute(event);
+    ++result_.events;
+    eventsExecuted.fetch_add(1, std::memory_order_relaxed);
+    if (state_.lstNumbers.size() > combinationsBefore) {
+        ++result_.combinationsStored;
+    }
+    result_.mostCombinations = std::max(result_.mostCombinations, state_.lstNumbers.size());
+
+    recent_.push_back(event);
+    if (recent_.size() > 24) {
+        recent_.pop_front();
+    }
+    if (auto broken = checker_->after(state_, event)) {
+        result_.failure = *broken + "\nafter event " + std::to_string(result_.events) +
+                          "; the last events:\n" + trace();
+    }
+    return event;
+}
+
+void EventStorm::execute(StormEvent& event) {
+    static constexpr std::array<SelectionType, 3> types = {
+        SelectionType::Exclude, SelectionType::Include, SelectionType::None};
+    switch (event.action) {
+    case Action::EntryKeyPress:
+        event.keyAfter = event.key;
+        txtNumber_KeyPress(state_, event.index, event.keyAfter);
+        break;
+    case Action::EntryKeyUp:
+        txtNumber_KeyUp(state_, random_, event.index, event.value, event.shift);
+        break;
+    case Action::EntryGotFocus:
+        txtNumber_GotFocus(state_, event.index);
+        break;
+    case Action::EntryEdit:
+        event.accepted = editEntryBox(state_, event.index, event.text);
+        break;
+    case Action::BaseKeyPress:
+        event.keyAfter = event.key;
+        txtSelNumbers_KeyPress(state_, event.index, event.keyAfter);
+        break;
+    case Action::BaseKeyUp:
+        txtSelNumbers_KeyUp(state_, event.index, event.value, event.shift);
+        break;
+    case Action::BaseGotFocus:
+        txtSelNumbers_GotFocus(state_, event.index);
+        break;
+    case Action::BaseEdit:
+        event.accepted = editBaseSetBox(state_, event.index, event.text);
+        break;
+    case Action::MoveSlider:
+        moveSlider(state_, static_cast<SliderId>(event.index - 1), event.value);
+        break;
+    case Action::SliderChange:
+        if (event.index == 1) {
+            HScroll1_Change(state_);
+        } else if (event.index == 2) {
+            HScroll2_Change(state_);
+        } else {
+            HScroll3_Change(state_);
+        }
+        break;
+    case Action::Focus:
+        focusControl(state_, event.target);
+        break;
+    case Action::Pick:
+        cmdPick_Click(state_, random_);
+        break;
+    case Action::ClearCombinations:
+        cmdClearComb_Click(state_);
+        break;
+    case Action::ClearAll:
+        cmdClear_Click(state_);
+        break;
+    case Action::ClearBaseSet:
+        cmdClearBaseSet_Click(state_);
+        break;
+    case Action::AutoFill:
+        Command1_Click(state_);
+        break;
+    case Action::ChooseAutoFillStart:
+        chooseAutoFillStart(state_, event.index);
+        break;
+    case Action::Option1Click:
+        Option1_Click(state_, event.index);
+        break;
+    case Action::ChooseType:
+        chooseTypeOfSelection(state_, types[static_cast<std::size_t>(event.index)]);
+        break;
+    case Action::TypeButtonClick: {
+        constexpr std::array<void (*)(SelectorState&), 3> clicks = {
+            optExclusion_Click, optInclusion_Click, optNone_Click};
+        clicks[static_cast<std::size_t>(event.index)](state_);
+        break;
+    }
+    case Action::TypeButtonGotFocus: {
+        constexpr std::array<void (*)(SelectorState&), 3> focuses = {
+            optExclusion_GotFocus, optInclusion_GotFocus, optNone_GotFocus};
+        focuses[static_cast<std::size_t>(event.index)](state_);
+        break;
+    }
+    case Action::RebuildPlayNumbers:
+        Display_Play_Numbers(state_);
+        break;
+    }
+}
+
+std::string EventStorm::trace() const {
+    std::string lines;
+    for (const StormEvent& event : recent_) {
+        lines += "  " + describe(event) + '\n';
+    }
+    return lines;
+}
+
+std::uint64_t stormEventsExecuted() {
+    return eventsExecuted.load(std::memory_order_relaxed);
+}
+
+std::vector<std::uint8_t> seededStormBytes(std::uint64_t seed, std::uint8_t profile,
+                                           std::size_t size) {
+    std::mt19937_64 engine(seed);
+    std::vector<std::uint8_t> bytes(size);
+    for (std::uint8_t& byte : bytes) {
+        byte = static_cast<std::uint8_t>(engine());
+    }
+    if (!bytes.empty()) {
+        bytes[0] = profile;
+    }
+    return bytes;
+}
+
+} // namespace drawlet::storm

@@ -1,0 +1,53 @@
+#include "StormEvent.h"
+
+#include <array>
+
+namespace drawlet::storm {
+
+std::string describe(const StormEvent& event) {
+    static constexpr std::array<const char*, 22> names = {
+        "EntryKeyPress",       "EntryKeyUp",        "EntryGotFocus", "EntryEdit",
+        "BaseKeyPress",        "BaseKeyUp",         "BaseGotFocus",  "BaseEdit",
+        "MoveSlider",          "SliderChange",      "Focus",         "Pick",
+        "ClearCombinations",   "ClearAll",          "ClearBaseSet",  "AutoFill",
+        "ChooseAutoFillStart", "Option1Click",      "ChooseType",    "TypeButtonClick",
+        "TypeButtonGotFocus",  "RebuildPlayNumbers"};
+    const std::string name = names[static_cast<std::size_t>(event.action)];
+    const std::string index = std::to_string(event.index);
+    switch (event.action) {
+    case Action::EntryKeyPress:
+    case Action::BaseKeyPress:
+        return name + "(" + index + ", " + std::to_string(event.key) + ") -> " +
+               std::to_string(event.keyAfter);
+    case Action::EntryKeyUp:
+    case Action::BaseKeyUp:
+        return name + "(" + index + ", " + std::to_string(event.value) + ", " +
+               std::to_string(event.shift) + ")";
+    case Action::EntryEdit:
+    case Action::BaseEdit: {
+        std::string shown;
+        for (const char c : event.text) {
+            const auto code = static_cast<unsigned char>(c);
+            shown += code >= 32 && code < 127 ? std::string(1, c) : "\\x" + std::to_string(code);
+        }
+        return name + "(" + index + ", \"" + shown + "\") " +
+               (event.accepted ? "taken" : "refused");
+    }
+    case Action::MoveSlider:
+        return name + "(HScroll" + index + ", " + std::to_string(event.value) + ")";
+    case Action::Focus:
+        return name + "(control " + std::to_string(static_cast<int>(event.target.control)) + ", " +
+               std::to_string(event.target.index) + ")";
+    case Action::Pick:
+    case Action::ClearCombinations:
+    case Action::ClearAll:
+    case Action::ClearBaseSet:
+    case Action::AutoFill:
+    case Action::RebuildPlayNumbers:
+        return name + "()";
+    default:
+        return name + "(" + index + ")";
+    }
+}
+
+} // namespace drawlet::storm
