@@ -54,6 +54,8 @@ QLabel* numbersLine(QGroupBox* frame, const char* name, const QColor& colour) {
     QLabel* widget = label(frame, name, 120, 240, 6015, 975, Qt::AlignLeft | Qt::AlignTop);
     widget->setWordWrap(true);
     widget->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    // Selectable labels take the focus only by click; the keyboard must reach them too.
+    widget->setFocusPolicy(Qt::StrongFocus);
     QPalette palette = widget->palette();
     palette.setColor(QPalette::WindowText, colour);
     widget->setPalette(palette);
@@ -65,6 +67,9 @@ QScrollBar* slider(QWidget* form, const char* name, int left, int top, int width
     auto* widget = place<QScrollBar>(form, QLatin1String(name), left, top, width, 255);
     widget->setOrientation(Qt::Horizontal);
     widget->setFocusPolicy(Qt::StrongFocus);
+    // A scroll bar reverses its keys by default (Right lowers a horizontal one); here Right,
+    // Up and Page Up raise the value, as on a slider.
+    widget->setInvertedControls(false);
     widget->setAccessibleName(QString::fromLatin1(accessibleName));
     return widget;
 }
