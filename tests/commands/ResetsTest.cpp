@@ -4,6 +4,7 @@
 #include "SelectorDriver.h"
 
 #include <gtest/gtest.h>
+#include <tuple>
 
 namespace drawlet::testing {
 namespace {
@@ -23,14 +24,6 @@ Selector busySelector() {
     app.typeEntry(0, "1");
     app.click(ControlId::txtSelNumbers, 5);
     return app;
-}
-
-std::string numbersFrom(int first, int last) {
-    std::string line;
-    for (int number = first; number <= last; ++number) {
-        line += (number < 10 ? "0" : "") + std::to_string(number) + ' ';
-    }
-    return line;
 }
 
 // What the combination reset and "Clear All" both do to the combination side.
@@ -75,7 +68,7 @@ const ResetRow kResetRows[] = {
      [](Shown& shown) {
          shown.baseSetTexts.assign(kBaseSetBoxes, "");
          shown.Frame3 = "7 - Play Numbers";
-         shown.Label5 = numbersFrom(1, 7);
+         shown.Label5 = numberLine(1, 7);
      },
      false},
     {"ClearCombinations", [](Selector& app) { cmdClearComb_Click(app.s); },
@@ -83,7 +76,7 @@ const ResetRow kResetRows[] = {
          clearCombinationSide(shown);
          pickSizeShown(shown, 5);
          shown.Frame3 = "49 - Play Numbers";
-         shown.Label5 = numbersFrom(1, 49);
+         shown.Label5 = numberLine(1, 49);
      },
      false},
     {"PickSizeFrom5To7", [](Selector& app) { app.setPickSize(7); },
@@ -92,7 +85,7 @@ const ResetRow kResetRows[] = {
          pickSizeShown(shown, 7);
          shown.HScroll2.value = 6;
          shown.Frame3 = "49 - Play Numbers";
-         shown.Label5 = numbersFrom(1, 49);
+         shown.Label5 = numberLine(1, 49);
      },
      false},
 };
@@ -129,32 +122,14 @@ TEST(ClearAll, RightAfterStartUpLeavesTheWindowAsStartUpLeftIt) {
     EXPECT_EQ(app.s.txtNumber[0].selLength, 2);
 }
 
-TEST(ClearAll, KeepsTheBoxesInUseShownButEmptyAndTheirCaptions) {
-    Selector app = busySelector();
-    cmdClear_Click(app.s);
-
-    EXPECT_EQ(app.s.Frame2, "49 - Base Set Numbers");
-    EXPECT_EQ(app.s.Command1, "Auto Fill Base Set 01 to 49");
-    EXPECT_TRUE(app.s.txtSelNumbers[48].visible);
-    EXPECT_FALSE(app.s.txtSelNumbers[49].visible);
-    EXPECT_EQ(app.s.HScroll1, (ScrollBar{.value = 1, .min = 1, .max = 1, .largeChange = 2}));
-}
-
-TEST(ClearAll, WritesANeverNegativeBaseSetCount) {
-    const struct {
-        int size;
-        int start;
-        const char* frame2;
-    } rows[] = {{0, 1, "0 - Base Set Numbers"},
-                {1, 1, "0 - Base Set Numbers"},
-                {1, 0, "1 - Base Set Numbers"},
-                {100, 0, "100 - Base Set Numbers"}};
-    for (const auto& row : rows) {
+TEST(ClearAll, RewritesTheBaseSetCountNeverNegative) {
+    for (const auto& [size, start, frame2] :
+         {std::tuple{1, 1, "0 - Base Set Numbers"}, std::tuple{100, 0, "100 - Base Set Numbers"}}) {
         Selector app;
-        app.setBaseSet(row.size, row.start);
+        app.setBaseSet(size, start);
         app.s.Frame2 = "stale";
         cmdClear_Click(app.s);
-        EXPECT_EQ(app.s.Frame2, row.frame2) << row.size << '/' << row.start;
+        EXPECT_EQ(app.s.Frame2, frame2) << size << '/' << start;
     }
 }
 
@@ -222,21 +197,6 @@ TEST(ClearBaseSet, EmptiesTheHiddenBoxesTooSoALargerSizeBringsThemBackEmpty) {
     EXPECT_EQ(textsOf(app.s.txtSelNumbers), std::vector<std::string>(kBaseSetBoxes, ""));
     EXPECT_EQ(visibilityOf(app.s.txtSelNumbers), std::vector<bool>(kBaseSetBoxes, true));
     EXPECT_EQ(app.s.Frame3, "0 - Play Numbers");
-}
-
-TEST(ClearBaseSet, UnderIncludeLeavesExactlyThePickedNumbers) {
-    Selector app;
-    app.enterCombination({"03", "15", "22", "37", "41"});
-    app.setBaseSet(100, 0);
-    Command1_Click(app.s);
-    chooseTypeOfSelection(app.s, SelectionType::Include);
-
-    cmdClearBaseSet_Click(app.s);
-
-    EXPECT_EQ(visibilityOf(app.s.txtSelNumbers), std::vector<bool>(kBaseSetBoxes, true));
-    EXPECT_EQ(app.s.Frame2, "100 - Base Set Numbers");
-    EXPECT_EQ(app.s.Frame3, "5 - Play Numbers");
-    EXPECT_EQ(app.s.Label5, "03 15 22 37 41 ");
 }
 
 } // namespace

@@ -5,38 +5,27 @@
 namespace drawlet::testing {
 namespace {
 
-// The quantity slider after two combinations of five (10 stored numbers): a move lands inside
-// 1..10 and the caption follows the value.
-struct QuantityRow {
-    const char* name;
-    int movedTo;
-    int value;
-};
+// After two combinations of five the quantity slider runs from 1 to 10; a move lands inside
+// and the caption follows the value.
+TEST(QuantitySlider, StaysWithinItsBoundsAndShowsItsValue) {
+    const struct {
+        int movedTo;
+        int value;
+    } rows[] = {{3, 3}, {10, 10}, {11, 10}, {1, 1}, {0, 1}, {-5, 1}};
+    for (const auto& row : rows) {
+        Selector app;
+        app.enterCombination({"03", "15", "22", "37", "41"});
+        app.enterCombination({"44", "05", "15", "60", "99"});
+        app.setQuantity(6);
 
-const QuantityRow kQuantityRows[] = {
-    {"InsideTheRange", 3, 3}, {"AtTheMax", 10, 10},  {"AboveTheMax", 11, 10},
-    {"AtTheMin", 1, 1},       {"BelowTheMin", 0, 1}, {"Negative", -5, 1},
-};
+        app.setQuantity(row.movedTo);
 
-class QuantitySlider : public ::testing::TestWithParam<QuantityRow> {};
-
-TEST_P(QuantitySlider, StaysWithinItsBoundsAndShowsItsValue) {
-    const QuantityRow& row = GetParam();
-    Selector app;
-    app.enterCombination({"03", "15", "22", "37", "41"});
-    app.enterCombination({"44", "05", "15", "60", "99"});
-    app.setQuantity(6);
-
-    app.setQuantity(row.movedTo);
-
-    EXPECT_EQ(app.s.HScroll1.value, row.value);
-    EXPECT_EQ(app.s.HScroll1.max, 10);
-    EXPECT_EQ(app.s.Label2,
-              "Quantity of Combination Numbers to Pick - " + std::to_string(row.value));
+        EXPECT_EQ(app.s.HScroll1.value, row.value) << "moved to " << row.movedTo;
+        EXPECT_EQ(app.s.HScroll1.max, 10);
+        EXPECT_EQ(app.s.Label2,
+                  "Quantity of Combination Numbers to Pick - " + std::to_string(row.value));
+    }
 }
-
-INSTANTIATE_TEST_SUITE_P(Table, QuantitySlider, ::testing::ValuesIn(kQuantityRows),
-                         [](const auto& info) { return std::string(info.param.name); });
 
 TEST(QuantitySlider, WithNoCombinationStaysAtOne) {
     Selector app;
@@ -45,44 +34,31 @@ TEST(QuantitySlider, WithNoCombinationStaysAtOne) {
     EXPECT_EQ(app.s.Label2, "Quantity of Combination Numbers to Pick - 1");
 }
 
-// The pick-size slider: a move lands inside 0..9 and sets up the entry row; a move to the
-// value it already holds is no change and keeps the combinations.
-struct PickSizeRow {
-    const char* name;
-    int movedTo;
-    int value;
-    bool resets;
-};
+// The pick-size slider lands inside 0..9 and sets up the entry row; a move to the value it
+// already holds is no change and keeps the combinations and the typed digit.
+TEST(PickSizeSlider, SetsUpTheEntryRowOnlyWhenTheValueChanges) {
+    const struct {
+        int movedTo;
+        int value;
+        bool resets;
+    } rows[] = {{9, 9, true}, {12, 9, true}, {0, 0, true}, {-1, 0, true}, {4, 4, false}};
+    for (const auto& row : rows) {
+        Selector app;
+        app.enterCombination({"03", "15", "22", "37", "41"});
+        app.typeEntry(0, "7");
 
-const PickSizeRow kPickSizeRows[] = {
-    {"ToTen", 9, 9, true},
-    {"AboveTheMaxStopsAtTen", 12, 9, true},
-    {"ToOne", 0, 0, true},
-    {"BelowTheMinStopsAtOne", -1, 0, true},
-    {"SameValueIsNoChange", 4, 4, false},
-};
+        moveSlider(app.s, SliderId::HScroll2, row.movedTo);
 
-class PickSizeSlider : public ::testing::TestWithParam<PickSizeRow> {};
-
-TEST_P(PickSizeSlider, SetsUpTheEntryRowOnlyWhenTheValueChanges) {
-    const PickSizeRow& row = GetParam();
-    Selector app;
-    app.enterCombination({"03", "15", "22", "37", "41"});
-    app.typeEntry(0, "7");
-
-    moveSlider(app.s, SliderId::HScroll2, row.movedTo);
-
-    EXPECT_EQ(app.s.HScroll2.value, row.value);
-    EXPECT_EQ(app.s.Label4, "Lottery Pick Size - " + std::to_string(row.value + 1));
-    for (int i = 0; i < kEntryBoxes; ++i) {
-        EXPECT_EQ(app.s.txtNumber[static_cast<std::size_t>(i)].visible, i <= row.value) << i;
+        SCOPED_TRACE(row.movedTo);
+        EXPECT_EQ(app.s.HScroll2.value, row.value);
+        EXPECT_EQ(app.s.Label4, "Lottery Pick Size - " + std::to_string(row.value + 1));
+        for (int i = 0; i < kEntryBoxes; ++i) {
+            EXPECT_EQ(app.s.txtNumber[static_cast<std::size_t>(i)].visible, i <= row.value) << i;
+        }
+        EXPECT_EQ(app.s.lstNumbers.size(), row.resets ? 0U : 1U);
+        EXPECT_EQ(app.s.txtNumber[0].text, row.resets ? "" : "7");
     }
-    EXPECT_EQ(app.s.lstNumbers.size(), row.resets ? 0U : 1U);
-    EXPECT_EQ(app.s.txtNumber[0].text, row.resets ? "" : "7");
 }
-
-INSTANTIATE_TEST_SUITE_P(Table, PickSizeSlider, ::testing::ValuesIn(kPickSizeRows),
-                         [](const auto& info) { return std::string(info.param.name); });
 
 TEST(BaseSetSlider, StopsAtItsBoundsAndAMoveToTheSameValueChangesNothing) {
     Selector app;

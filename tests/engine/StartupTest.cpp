@@ -5,6 +5,8 @@
 namespace drawlet::testing {
 namespace {
 
+// The design texts ("00" in every box, the hundred numbers of Label3 and Label5, "Lottery
+// Pick Size - 10") are replaced before the window is first shown.
 TEST(Startup, ShowsTheWindowTheFirstTimeAsThePlayerFindsIt) {
     const Selector app;
     const SelectorState& s = app.s;
@@ -20,6 +22,7 @@ TEST(Startup, ShowsTheWindowTheFirstTimeAsThePlayerFindsIt) {
     EXPECT_EQ(s.Label3, "");
     EXPECT_EQ(s.Frame2, "0 - Base Set Numbers");
     EXPECT_EQ(visibilityOf(s.txtSelNumbers), std::vector<bool>(kBaseSetBoxes, false));
+    EXPECT_EQ(textsOf(s.txtSelNumbers), std::vector<std::string>(kBaseSetBoxes, ""));
     EXPECT_EQ(s.Command1, "Auto Fill Base Set 00 to NN");
     EXPECT_EQ(autoFillStart(s), 1);
     EXPECT_EQ(s.typeOfSelection, SelectionType::Exclude);
@@ -32,19 +35,6 @@ TEST(Startup, ShowsTheWindowTheFirstTimeAsThePlayerFindsIt) {
     EXPECT_EQ(s.txtNumberToolTip,
               "This is Automated Entry. Enter your numbers in double digit XX and check each "
               "combination. You'll have to start over if there is a mistake.");
-}
-
-TEST(Startup, ReplacesEveryDesignTextBeforeTheWindowIsShown) {
-    const SelectorState design;
-    ASSERT_EQ(design.txtNumber[0].text, "00");
-    ASSERT_EQ(design.Label4, "Lottery Pick Size - 10");
-
-    const Selector app;
-    EXPECT_EQ(textsOf(app.s.txtSelNumbers), std::vector<std::string>(kBaseSetBoxes, ""));
-    EXPECT_EQ(app.s.Label3, "");
-    EXPECT_EQ(app.s.Label5, "");
-    EXPECT_TRUE(app.s.lstSort.lines().empty());
-    EXPECT_TRUE(app.s.lstPlaySort.lines().empty());
 }
 
 TEST(Startup, SeedsTheRandomSourceOnceAndDrawsNothing) {

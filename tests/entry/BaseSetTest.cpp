@@ -177,14 +177,5 @@ TEST(BaseSetTyping, AnyReleaseRebuildsAndAnArrowInAFinishedBoxMovesOn) {
     EXPECT_EQ(app.s.focus, baseSetBoxFocus(3));
 }
 
-TEST(BaseSetTyping, SwallowedKeysLeaveTheBoxAsItWas) {
-    Selector app;
-    app.setBaseSet(10, 0);
-    app.click(ControlId::txtSelNumbers, 0);
-    app.typeBaseSet(0, "a -\r");
-    EXPECT_EQ(app.s.txtSelNumbers[0].text, "");
-    EXPECT_EQ(app.s.focus, baseSetBoxFocus(0));
-}
-
 } // namespace
 } // namespace drawlet::testing

@@ -87,12 +87,5 @@ TEST_P(BoxText, IsTakenOnlyWhenDigitsAndAtMostTwo) {
 INSTANTIATE_TEST_SUITE_P(Table, BoxText, ::testing::ValuesIn(kBoxTextRows),
                          [](const auto& info) { return std::string(info.param.name); });
 
-TEST(BoxText, AnIndexOutsideEitherRowIsRefused) {
-    SelectorState s;
-    EXPECT_FALSE(editEntryBox(s, -1, "12"));
-    EXPECT_FALSE(editEntryBox(s, kEntryBoxes, "12"));
-    EXPECT_FALSE(editBaseSetBox(s, kBaseSetBoxes, "12"));
-}
-
 } // namespace
 } // namespace drawlet::testing

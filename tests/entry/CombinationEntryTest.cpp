@@ -59,47 +59,16 @@ TEST(CombinationEntry, TheNextCombinationFollowsTheEarlierOnes) {
     EXPECT_EQ(app.s.Frame1, "9 - Exclusion or Inclusion Numbers");
 }
 
-// The quantity slider's large step after the k-th combination: a tenth of the stored numbers,
-// plus one.
-struct LargeStepRow {
-    const char* name;
-    int pickSize;
-    int combinations;
-    int largeChange;
-};
-
-const LargeStepRow kLargeStepRows[] = {
-    {"TwentyFiveNumbers", 5, 5, 3},
-    {"NineNumbers", 1, 9, 1},
-    {"TenNumbers", 1, 10, 2},
-};
-
-class QuantityLargeStep : public ::testing::TestWithParam<LargeStepRow> {};
-
-TEST_P(QuantityLargeStep, GrowsWithTheStoredNumbers) {
-    const LargeStepRow& row = GetParam();
-    Selector app;
-    app.setPickSize(row.pickSize);
-    for (int k = 0; k < row.combinations; ++k) {
-        app.enterCombination(
-            std::vector<std::string>(static_cast<std::size_t>(row.pickSize), "10"));
-    }
-    EXPECT_EQ(app.s.HScroll1.max, row.pickSize * row.combinations);
-    EXPECT_EQ(app.s.HScroll1.largeChange, row.largeChange);
-}
-
-INSTANTIATE_TEST_SUITE_P(Table, QuantityLargeStep, ::testing::ValuesIn(kLargeStepRows),
-                         [](const auto& info) { return std::string(info.param.name); });
-
 TEST(CombinationEntry, PickSizeOneStoresEachFinishedBoxAtOnce) {
     Selector app;
     app.setPickSize(1);
     app.enterCombination({"42"});
     app.enterCombination({"07"});
+    app.enterCombination({"00"});
 
-    EXPECT_EQ(app.s.lstNumbers, (std::vector<std::string>{"42 ", "07 "}));
-    EXPECT_EQ(combNumbers(app.s, 1, 2), (std::vector<int>{42, 7}));
-    EXPECT_EQ(app.s.Label3, "07 42 ");
+    EXPECT_EQ(app.s.lstNumbers, (std::vector<std::string>{"42 ", "07 ", "00 "}));
+    EXPECT_EQ(combNumbers(app.s, 1, 3), (std::vector<int>{42, 7, 0}));
+    EXPECT_EQ(app.s.Label3, "00 07 42 ");
 }
 
 TEST(CombinationEntry, AnArrowOrShiftReleasedInAFinishedBoxActsAsTheSecondDigit) {
@@ -135,13 +104,6 @@ TEST(CombinationEntry, BackspaceTakesBackADigit) {
     app.typeEntry(0, "42");
     EXPECT_EQ(app.s.txtNumber[0].text, "42");
     EXPECT_EQ(app.s.focus, entryBoxFocus(1));
-}
-
-TEST(CombinationEntry, SwallowedKeysLeaveTheBoxAsItWas) {
-    Selector app;
-    app.typeEntry(0, "a -\r\x1b");
-    EXPECT_EQ(app.s.txtNumber[0].text, "");
-    EXPECT_EQ(app.s.focus, entryBoxFocus(0));
 }
 
 // A combination is stored only when every box in use holds two digits. Finishing the last box
@@ -214,31 +176,9 @@ TEST(CombinationEntry, AFinishedBoxBeyondThePickSizeDoesNothing) {
     EXPECT_EQ(Shown(app.s), before);
 }
 
-TEST(CombinationEntry, AHundredCombinationsFillTheListAndTheNextRowIsKept) {
-    Selector app;
-    app.setPickSize(1);
-    for (int k = 0; k < kMaxCombinations; ++k) {
-        app.enterCombination({k % 2 == 0 ? "11" : "22"});
-    }
-    ASSERT_EQ(app.s.lstNumbers.size(), 100U);
-    EXPECT_EQ(app.s.Label1, "Combinations - 100");
-    const ScrollBar quantity = app.s.HScroll1;
-    const unsigned focusMoves = app.s.focusMoves;
-
-    app.random.script({});
-    app.typeEntry(0, "55");
-
-    EXPECT_EQ(app.s.lstNumbers.size(), 100U);
-    EXPECT_EQ(app.s.Label1, "Combinations - 100");
-    EXPECT_EQ(app.s.HScroll1, quantity);
-    EXPECT_EQ(app.s.CombNumbers[101], 0);
-    EXPECT_EQ(app.s.txtNumber[0].text, "55");
-    EXPECT_EQ(app.s.focus, entryBoxFocus(0));
-    EXPECT_GT(app.s.focusMoves, focusMoves) << "the focus is sent back to the first box";
-    EXPECT_EQ(app.random.drawn(), 0U);
-}
-
-TEST(CombinationEntry, TheHundredthCombinationOfTenFillsPosition1000) {
+// With 100 combinations the list is full: finishing a box sends the focus back to the first
+// box, stores nothing and keeps the typed text.
+TEST(CombinationEntry, TheHundredthCombinationFillsTheListAndPosition1000) {
     Selector app;
     app.setPickSize(10);
     const std::vector<std::string> row{"01", "02", "03", "04", "05", "06", "07", "08", "09", "10"};
@@ -255,6 +195,17 @@ TEST(CombinationEntry, TheHundredthCombinationOfTenFillsPosition1000) {
     EXPECT_EQ(app.s.CombNumbers[1000], 77);
     EXPECT_EQ(app.s.PickIndex[1000], 1000);
     EXPECT_EQ(app.s.Frame1, "11 - Exclusion or Inclusion Numbers");
+
+    Shown expected(app.s);
+    expected.entryTexts[0] = "55";
+    const unsigned focusMoves = app.s.focusMoves;
+    app.random.script({});
+    app.typeEntry(0, "55");
+
+    EXPECT_EQ(Shown(app.s), expected) << "focus back on box 0, nothing stored";
+    EXPECT_GT(app.s.focusMoves, focusMoves);
+    EXPECT_EQ(app.s.CombNumbers[1001], 0);
+    EXPECT_EQ(app.random.drawn(), 0U);
 }
 
 } // namespace

@@ -14,7 +14,6 @@
 #include "Startup.h"
 
 #include <gtest/gtest.h>
-#include <initializer_list>
 #include <ostream>
 #include <string>
 #include <string_view>
@@ -36,27 +35,18 @@ inline std::vector<double> drawInOrder(int positions) {
     return values;
 }
 
-// The text a box holds after one key, as a two-character line edit makes it: a character
-// replaces a selected text, or is appended while the box has room; Backspace removes the
-// selection or the last character. Typing collapses the selection.
+// The text a box holds after one key, as a two-character line edit makes it: the key replaces
+// a selected text, a character goes in while there is room, Backspace removes the last one.
 inline std::string editedText(TextBox& box, char key) {
-    std::string text = box.text;
-    const bool selected = box.selLength > 0 && !text.empty();
+    std::string text = box.selLength > 0 ? "" : box.text;
+    box.selLength = 0;
     if (key == kBackspace) {
-        if (selected) {
-            text.clear();
-        } else if (!text.empty()) {
+        if (!text.empty()) {
             text.pop_back();
         }
-    } else {
-        if (selected) {
-            text.clear();
-        }
-        if (text.size() < 2) {
-            text += key;
-        }
+    } else if (text.size() < 2) {
+        text += key;
     }
-    box.selLength = 0;
     return text;
 }
 
@@ -124,6 +114,15 @@ struct Selector {
     }
 };
 
+// "01 02 03 " for 1..3: consecutive numbers as a caption line shows them.
+inline std::string numberLine(int first, int last) {
+    std::string line;
+    for (int number = first; number <= last; ++number) {
+        line += (number < 10 ? "0" : "") + std::to_string(number) + ' ';
+    }
+    return line;
+}
+
 inline FocusTarget entryBoxFocus(int index) {
     return {ControlId::txtNumber, index};
 }
@@ -171,17 +170,12 @@ struct Shown {
     bool operator==(const Shown&) const = default;
 
     friend std::ostream& operator<<(std::ostream& out, const Shown& shown) {
-        for (const std::string* caption :
-             {&shown.Label1, &shown.Label2, &shown.Label3, &shown.Label4, &shown.Label5,
-              &shown.Frame1, &shown.Frame2, &shown.Frame3, &shown.Command1}) {
-            out << '"' << *caption << "\" ";
-        }
-        out << "| " << shown.lstNumbers.size() << " combinations | entry";
+        out << shown.Label1 << " | " << shown.Label2 << " | " << shown.Label3 << " | "
+            << shown.Label5 << " | " << shown.Frame1 << " | " << shown.Frame2 << " | "
+            << shown.Frame3 << " | entry";
         for (const std::string& text : shown.entryTexts) {
             out << " '" << text << "'";
         }
-        out << " | quantity " << shown.HScroll1.value << '/' << shown.HScroll1.max << " | type "
-            << static_cast<int>(shown.typeOfSelection);
         return out << " | focus " << static_cast<int>(shown.focus.control) << '/'
                    << shown.focus.index;
     }
