@@ -12,29 +12,46 @@
 
 namespace drawlet::bench {
 
-// The console reporter, keeping the median real time of every benchmark family by name.
+// Median real and CPU time per iteration of one benchmark, in nanoseconds.
+struct Medians {
+    double real = -1.0;
+    double cpu = -1.0;
+};
+
+// The console reporter, keeping the medians of every benchmark family by name. A benchmark that
+// times a second thing itself reports it as the counters `<what>_real_ns` and `<what>_cpu_ns`;
+// it is looked up as "BM_Name#what".
 class MedianCollector : public benchmark::ConsoleReporter {
 public:
     void ReportRuns(const std::vector<Run>& reports) override {
         for (const Run& run : reports) {
-            if (run.run_type == Run::RT_Aggregate && run.aggregate_name == "median") {
-                const double nanoseconds = run.GetAdjustedRealTime() * 1e9 /
-                                           benchmark::GetTimeUnitMultiplier(run.time_unit);
-                medians_[run.run_name.function_name] = nanoseconds;
+            if (run.run_type != Run::RT_Aggregate || run.aggregate_name != "median") {
+                continue;
+            }
+            const double scale = 1e9 / benchmark::GetTimeUnitMultiplier(run.time_unit);
+            const std::string& name = run.run_name.function_name;
+            medians_[name] = {run.GetAdjustedRealTime() * scale, run.GetAdjustedCPUTime() * scale};
+            for (const auto& [counter, value] : run.counters) {
+                const auto cut = counter.rfind("_real_ns");
+                if (cut != std::string::npos && cut + 8 == counter.size()) {
+                    const std::string what = counter.substr(0, cut);
+                    const auto cpu = run.counters.find(what + "_cpu_ns");
+                    medians_[name + "#" + what] = {
+                        value.value, cpu == run.counters.end() ? -1.0 : cpu->second.value};
+                }
             }
         }
         ConsoleReporter::ReportRuns(reports);
     }
 
-    // Median real time per iteration in nanoseconds, or a negative value when the benchmark
-    // did not run (filtered out or failed).
-    double median(const std::string& name) const {
+    // Negative times when the benchmark did not run (filtered out or failed).
+    Medians medians(const std::string& name) const {
         const auto found = medians_.find(name);
-        return found == medians_.end() ? -1.0 : found->second;
+        return found == medians_.end() ? Medians{} : found->second;
     }
 
 private:
-    std::map<std::string, double> medians_;
+    std::map<std::string, Medians> medians_;
 };
 
 inline std::string readableTime(double nanoseconds) {
@@ -58,18 +75,22 @@ struct Comparison {
     double goal = 0.0;
 };
 
-inline void printComparisons(const MedianCollector& medians, const std::string& heading,
+// Prints real time (wall clock, what the player waits) and CPU time (this process only; steadier
+// when other work shares the machine) side by side, with both ratios.
+inline void printComparisons(const MedianCollector& collected, const std::string& heading,
                              const std::vector<Comparison>& rows) {
     std::printf("\n%s\n", heading.c_str());
-    std::printf("%-44s %12s %12s %10s  %s\n", "comparison", "subject", "baseline", "ratio", "goal");
+    std::printf("%-40s %11s %11s %9s | %11s %11s %9s  %s\n", "comparison", "real", "baseline",
+                "ratio", "cpu", "baseline", "ratio", "goal (real time)");
     for (const Comparison& row : rows) {
-        const double subject = medians.median(row.subject);
-        const double baseline = medians.median(row.baseline);
-        if (subject < 0 || baseline <= 0) {
-            std::printf("%-44s %12s %12s %10s\n", row.label.c_str(), "-", "-", "not run");
+        const Medians subject = collected.medians(row.subject);
+        const Medians baseline = collected.medians(row.baseline);
+        if (subject.real < 0 || baseline.real <= 0) {
+            std::printf("%-40s %11s\n", row.label.c_str(), "not run");
             continue;
         }
-        const double ratio = subject / baseline;
+        const double ratio = subject.real / baseline.real;
+        const double cpuRatio = baseline.cpu > 0 ? subject.cpu / baseline.cpu : 0.0;
         std::string verdict = "-";
         if (row.goal > 0) {
             char text[48];
@@ -77,8 +98,9 @@ inline void printComparisons(const MedianCollector& medians, const std::string& 
                           ratio <= row.goal ? "met" : "MISSED");
             verdict = text;
         }
-        std::printf("%-44s %12s %12s %9.3fx  %s\n", row.label.c_str(),
-                    readableTime(subject).c_str(), readableTime(baseline).c_str(), ratio,
+        std::printf("%-40s %11s %11s %8.3fx | %11s %11s %8.3fx  %s\n", row.label.c_str(),
+                    readableTime(subject.real).c_str(), readableTime(baseline.real).c_str(), ratio,
+                    readableTime(subject.cpu).c_str(), readableTime(baseline.cpu).c_str(), cpuRatio,
                     verdict.c_str());
     }
     std::fflush(stdout);

@@ -1,0 +1,378 @@
+// The same largest handlers driven through the real window: key presses and releases, clicks
+// and slider keys reach frmDrawlet as the player's would, and each iteration ends with one
+// synchronous full repaint, so a frame with the result on screen is part of the figure. The
+// baseline is that full repaint alone, in the busiest state.
+//
+// Setting up a start state through the window takes far longer than the handler (99
+// combinations typed key by key), so these benchmarks run a fixed number of iterations with the
+// setup outside the timed part; posted events are drained there too, so each iteration starts
+// from a quiet event queue.
+
+#include "CoreStates.h"
+#include "frmDrawlet.h"
+
+#include <QApplication>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScrollBar>
+#include <QTest>
+#include <benchmark/benchmark.h>
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <ctime>
+#include <memory>
+
+namespace drawlet::bench {
+namespace {
+
+[[noreturn]] void fail(const char* what) {
+    std::fprintf(stderr, "window benchmark: %s\n", what);
+    std::exit(1);
+}
+
+void require(bool holds, const char* what) {
+    if (!holds) {
+        fail(what);
+    }
+}
+
+// Counts the paint events the window itself receives, so the benchmarks can tell that a repaint
+// really painted.
+class PaintCounter : public QObject {
+public:
+    int paints = 0;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::Paint) {
+            ++paints;
+        }
+        return QObject::eventFilter(watched, event);
+    }
+};
+
+// The shown window and its controls, found by their names.
+class WindowUnderTest {
+public:
+    WindowUnderTest() : window_(std::make_unique<frmDrawlet>(random_)) {
+        window_->installEventFilter(&paintCounter_);
+        window_->show();
+        QApplication::setActiveWindow(window_.get());
+        if (!QTest::qWaitForWindowExposed(window_.get()) ||
+            !QTest::qWaitFor([this] { return paintCounter_.paints > 0; })) {
+            fail("the window was never painted");
+        }
+        for (int i = 0; i < kEntryBoxes; ++i) {
+            entryBoxes_[static_cast<std::size_t>(i)] =
+                find<QLineEdit>(QStringLiteral("txtNumber(%1)").arg(i));
+        }
+        for (int i = 0; i < kBaseSetBoxes; ++i) {
+            baseSetBoxes_[static_cast<std::size_t>(i)] =
+                find<QLineEdit>(QStringLiteral("txtSelNumbers(%1)").arg(i));
+        }
+        pickSize = find<QScrollBar>(QStringLiteral("HScroll2"));
+        baseSetSize = find<QScrollBar>(QStringLiteral("HScroll3"));
+        combinations = find<QListWidget>(QStringLiteral("lstNumbers"));
+        autoFill = find<QPushButton>(QStringLiteral("Command1"));
+        clearAll = find<QPushButton>(QStringLiteral("cmdClear"));
+        clearCombinations = find<QPushButton>(QStringLiteral("cmdClearComb"));
+        clearBaseSet = find<QPushButton>(QStringLiteral("cmdClearBaseSet"));
+        startAtZero = find<QRadioButton>(QStringLiteral("Option1(0)"));
+        include = find<QRadioButton>(QStringLiteral("optInclusion"));
+    }
+
+    QLineEdit* entryBox(int index) const { return entryBoxes_[static_cast<std::size_t>(index)]; }
+    QLineEdit* baseSetBox(int index) const {
+        return baseSetBoxes_[static_cast<std::size_t>(index)];
+    }
+
+    // Two digits typed into an entry box: each key pressed and released.
+    void type(int box, const std::string& digits) {
+        QTest::keyClicks(entryBox(box), QString::fromStdString(digits));
+    }
+
+    void enterCombinations(int count) {
+        const int first = combinations->count();
+        for (int combination = first; combination < first + count; ++combination) {
+            for (int box = 0; box < kEntryBoxes; ++box) {
+                type(box, digitsFor(combination, box));
+            }
+        }
+    }
+
+    // Pick size 10 and no combination, whatever came before.
+    void startCombinationsAfresh() {
+        QTest::keyClick(pickSize, Qt::Key_End);
+        click(clearCombinations);
+        require(combinations->count() == 0 && entryBox(kEntryBoxes - 1)->isVisible(),
+                "pick size 10 with no combination was not reached");
+    }
+
+    void click(QAbstractButton* button) { QTest::mouseClick(button, Qt::LeftButton); }
+
+    // A synchronous repaint of the whole window, checked to have painted.
+    void repaint() {
+        const int before = paintCounter_.paints;
+        window_->repaint();
+        if (paintCounter_.paints == before) {
+            fail("repaint() painted nothing");
+        }
+    }
+
+    static void drainEvents() {
+        QCoreApplication::sendPostedEvents();
+        QCoreApplication::processEvents();
+    }
+
+    QScrollBar* pickSize = nullptr;
+    QScrollBar* baseSetSize = nullptr;
+    QListWidget* combinations = nullptr;
+    QPushButton* autoFill = nullptr;
+    QPushButton* clearAll = nullptr;
+    QPushButton* clearCombinations = nullptr;
+    QPushButton* clearBaseSet = nullptr;
+    QRadioButton* startAtZero = nullptr;
+    QRadioButton* include = nullptr;
+
+private:
+    template <typename Widget>
+    Widget* find(const QString& name) const {
+        auto* widget = window_->findChild<Widget*>(name);
+        if (widget == nullptr) {
+            std::fprintf(stderr, "window benchmark: no control named %s\n", qPrintable(name));
+            std::exit(1);
+        }
+        return widget;
+    }
+
+    FixedSeedRandom random_;
+    PaintCounter paintCounter_;
+    std::unique_ptr<frmDrawlet> window_;
+    std::array<QLineEdit*, kEntryBoxes> entryBoxes_{};
+    std::array<QLineEdit*, kBaseSetBoxes> baseSetBoxes_{};
+};
+
+// One more full repaint of the window as each iteration left it, timed here outside the
+// benchmark's own clock: the baseline of that very picture, reported as the counters
+// repaint_real_ns and repaint_cpu_ns.
+class EndStateRepaint {
+public:
+    void measure(WindowUnderTest& w) {
+        const auto realStart = std::chrono::steady_clock::now();
+        const double cpuStart = threadCpuNanoseconds();
+        w.repaint();
+        cpu_ += threadCpuNanoseconds() - cpuStart;
+        real_ +=
+            std::chrono::duration<double, std::nano>(std::chrono::steady_clock::now() - realStart)
+                .count();
+    }
+
+    void report(benchmark::State& run) const {
+        run.counters["repaint_real_ns"] =
+            benchmark::Counter(real_, benchmark::Counter::kAvgIterations);
+        run.counters["repaint_cpu_ns"] =
+            benchmark::Counter(cpu_, benchmark::Counter::kAvgIterations);
+    }
+
+private:
+    static double threadCpuNanoseconds() {
+        timespec now{};
+        clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now);
+        return static_cast<double>(now.tv_sec) * 1e9 + static_cast<double>(now.tv_nsec);
+    }
+
+    double real_ = 0.0;
+    double cpu_ = 0.0;
+};
+
+// The 100th combination at pick size 10: 99 combinations and nine boxes typed, the second
+// digit of the tenth box pressed; timed are its release (the combination is stored and all
+// 1000 numbers picked) and the repaint.
+void BM_Window_HundredthCombination(benchmark::State& run) {
+    WindowUnderTest w;
+    EndStateRepaint baseline;
+    const std::string lastDigits = digitsFor(kMaxCombinations - 1, kEntryBoxes - 1);
+    const char lastKey = lastDigits[1];
+    for (auto _ : run) {
+        run.PauseTiming();
+        w.startCombinationsAfresh();
+        w.enterCombinations(kMaxCombinations - 1);
+        for (int box = 0; box < kEntryBoxes - 1; ++box) {
+            w.type(box, digitsFor(kMaxCombinations - 1, box));
+        }
+        QTest::keyClick(w.entryBox(kEntryBoxes - 1), lastDigits[0]);
+        QTest::keyPress(w.entryBox(kEntryBoxes - 1), lastKey);
+        WindowUnderTest::drainEvents();
+        require(w.combinations->count() == kMaxCombinations - 1, "99 combinations expected");
+        run.ResumeTiming();
+
+        QTest::keyRelease(w.entryBox(kEntryBoxes - 1), lastKey);
+        w.repaint();
+
+        run.PauseTiming();
+        baseline.measure(w);
+        require(w.combinations->count() == kMaxCombinations, "the 100th combination is missing");
+        run.ResumeTiming();
+    }
+    baseline.report(run);
+}
+
+// Auto-fill of all 100 boxes (size 100, start 0), from empty boxes.
+void BM_Window_AutoFill100(benchmark::State& run) {
+    WindowUnderTest w;
+    EndStateRepaint baseline;
+    w.click(w.startAtZero);
+    QTest::keyClick(w.baseSetSize, Qt::Key_End);
+    for (auto _ : run) {
+        run.PauseTiming();
+        w.click(w.clearBaseSet);
+        WindowUnderTest::drainEvents();
+        require(w.baseSetBox(99)->isVisible() && w.baseSetBox(99)->text().isEmpty(),
+                "100 empty boxes expected");
+        run.ResumeTiming();
+
+        w.click(w.autoFill);
+        w.repaint();
+
+        run.PauseTiming();
+        baseline.measure(w);
+        require(w.baseSetBox(99)->text() == QStringLiteral("99"), "auto-fill did not reach 99");
+        run.ResumeTiming();
+    }
+    baseline.report(run);
+}
+
+// "Clear All" from the busiest state: 100 combinations, 100 filled boxes, Include.
+void BM_Window_ClearAll(benchmark::State& run) {
+    WindowUnderTest w;
+    EndStateRepaint baseline;
+    w.click(w.startAtZero);
+    QTest::keyClick(w.baseSetSize, Qt::Key_End);
+    for (auto _ : run) {
+        run.PauseTiming();
+        w.startCombinationsAfresh();
+        w.enterCombinations(kMaxCombinations);
+        w.click(w.autoFill);
+        w.click(w.include);
+        WindowUnderTest::drainEvents();
+        require(w.combinations->count() == kMaxCombinations && w.include->isChecked() &&
+                    w.baseSetBox(99)->text() == QStringLiteral("99"),
+                "the busiest state was not reached");
+        run.ResumeTiming();
+
+        w.click(w.clearAll);
+        w.repaint();
+
+        run.PauseTiming();
+        baseline.measure(w);
+        require(w.combinations->count() == 0 && w.baseSetBox(99)->text().isEmpty(),
+                "Clear All left something behind");
+        run.ResumeTiming();
+    }
+    baseline.report(run);
+}
+
+// The largest base-set change, growing: size 0 -> 100 (End on the slider), then auto-fill.
+void BM_Window_BaseSetGrow(benchmark::State& run) {
+    WindowUnderTest w;
+    EndStateRepaint baseline;
+    w.click(w.startAtZero);
+    for (auto _ : run) {
+        run.PauseTiming();
+        QTest::keyClick(w.baseSetSize, Qt::Key_Home);
+        w.click(w.clearBaseSet);
+        WindowUnderTest::drainEvents();
+        require(!w.baseSetBox(0)->isVisible() && w.baseSetBox(0)->text().isEmpty(),
+                "no box in use expected");
+        run.ResumeTiming();
+
+        QTest::keyClick(w.baseSetSize, Qt::Key_End);
+        w.click(w.autoFill);
+        w.repaint();
+
+        run.PauseTiming();
+        baseline.measure(w);
+        require(w.baseSetBox(99)->isVisible() && w.baseSetBox(99)->text() == QStringLiteral("99"),
+                "the base set did not grow to 100 filled boxes");
+        run.ResumeTiming();
+    }
+    baseline.report(run);
+}
+
+// And back: size 100 -> 0 (Home on the slider), every box hidden.
+void BM_Window_BaseSetShrink(benchmark::State& run) {
+    WindowUnderTest w;
+    EndStateRepaint baseline;
+    w.click(w.startAtZero);
+    for (auto _ : run) {
+        run.PauseTiming();
+        QTest::keyClick(w.baseSetSize, Qt::Key_End);
+        w.click(w.autoFill);
+        WindowUnderTest::drainEvents();
+        require(w.baseSetBox(99)->isVisible(), "100 boxes in use expected");
+        run.ResumeTiming();
+
+        QTest::keyClick(w.baseSetSize, Qt::Key_Home);
+        w.repaint();
+
+        run.PauseTiming();
+        baseline.measure(w);
+        require(!w.baseSetBox(0)->isVisible(), "the base set did not shrink to 0");
+        run.ResumeTiming();
+    }
+    baseline.report(run);
+}
+
+// The baseline: one synchronous full repaint of the window in the busiest state.
+void BM_Window_FullRepaint(benchmark::State& run) {
+    WindowUnderTest w;
+    w.click(w.startAtZero);
+    QTest::keyClick(w.baseSetSize, Qt::Key_End);
+    w.startCombinationsAfresh();
+    w.enterCombinations(kMaxCombinations);
+    w.click(w.autoFill);
+    w.click(w.include);
+    WindowUnderTest::drainEvents();
+    require(w.combinations->count() == kMaxCombinations && w.baseSetBox(99)->isVisible(),
+            "the busiest state was not reached");
+    for (auto _ : run) {
+        w.repaint();
+    }
+}
+
+// Iteration counts keep each benchmark to a few seconds: the setups type up to 1000 keys.
+BENCHMARK(BM_Window_HundredthCombination)
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(8)
+    ->Repetitions(3)
+    ->ReportAggregatesOnly(true);
+BENCHMARK(BM_Window_AutoFill100)
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(40)
+    ->Repetitions(3)
+    ->ReportAggregatesOnly(true);
+BENCHMARK(BM_Window_ClearAll)
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(8)
+    ->Repetitions(3)
+    ->ReportAggregatesOnly(true);
+BENCHMARK(BM_Window_BaseSetGrow)
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(40)
+    ->Repetitions(3)
+    ->ReportAggregatesOnly(true);
+BENCHMARK(BM_Window_BaseSetShrink)
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(40)
+    ->Repetitions(3)
+    ->ReportAggregatesOnly(true);
+BENCHMARK(BM_Window_FullRepaint)
+    ->Unit(benchmark::kMillisecond)
+    ->Repetitions(3)
+    ->ReportAggregatesOnly(true);
+
+} // namespace
+} // namespace drawlet::bench

@@ -1,0 +1,15 @@
+// Start-up probe: the real window, as the program starts it (start-up seeds the random source
+// from the clock, as it does for the player).
+
+#include "FirstPaint.h"
+#include "RandomSource.h"
+#include "frmDrawlet.h"
+
+#include <QApplication>
+
+int main(int argc, char* argv[]) {
+    QApplication application(argc, argv);
+    drawlet::ClockSeededRandom random;
+    drawlet::frmDrawlet window(random);
+    drawlet::bench::showUntilFirstPaint(window);
+}
