@@ -24,6 +24,7 @@ constexpr double kMemoryGoalMiB = 5.0; // and at most this much more peak memory
 struct Samples {
     std::vector<double> milliseconds;
     std::vector<double> peakMiB;
+    std::vector<double> cpuMilliseconds;
     int failures = 0;
 };
 
@@ -47,6 +48,10 @@ void launch(const std::string& probe, const Environment& environment, Samples& s
     }
     samples.milliseconds.push_back(std::chrono::duration<double, std::milli>(end - start).count());
     samples.peakMiB.push_back(static_cast<double>(usage.ru_maxrss) / 1024.0);
+    const auto milliseconds = [](const timeval& time) {
+        return static_cast<double>(time.tv_sec) * 1e3 + static_cast<double>(time.tv_usec) / 1e3;
+    };
+    samples.cpuMilliseconds.push_back(milliseconds(usage.ru_utime) + milliseconds(usage.ru_stime));
 }
 
 // Returns false when a goal is missed or a probe failed.
@@ -83,6 +88,12 @@ bool compare(const std::string& directory, const char* platform, const Environme
                 bareTime, realTime / bareTime, kTimeGoal, timeMet ? "met" : "MISSED");
     std::printf("%-28s %10.2f MiB %10.2f MiB %+8.2f MiB  <= +%.0f MiB: %s\n", "peak RSS", realPeak,
                 barePeak, realPeak - barePeak, kMemoryGoalMiB, memoryMet ? "met" : "MISSED");
+    // The probe's own processor time (user + system) moves less than wall time when other work
+    // shares the machine; it leaves out the X server's share of the work.
+    const double realCpu = median(realSamples.cpuMilliseconds);
+    const double bareCpu = median(bareSamples.cpuMilliseconds);
+    std::printf("%-28s %11.1f ms %11.1f ms %11.3fx\n", "cpu time (user + system)", realCpu, bareCpu,
+                realCpu / bareCpu);
     std::printf(
         "%-28s %11.1f ms %11.1f ms\n", "fastest launch",
         *std::min_element(realSamples.milliseconds.begin(), realSamples.milliseconds.end()),
