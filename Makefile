@@ -26,7 +26,7 @@ SANITIZER_ENV := \
 
 SOURCE_DIRS := engine entry window app tests bench fuzz
 
-.PHONY: deps run test test-sanitize fuzz bench package format clean
+.PHONY: deps run screenshot test test-sanitize fuzz bench package format clean
 
 deps:
 	@scripts/install-deps.sh $(DEPS)
@@ -35,6 +35,12 @@ run: deps
 	cmake --preset default
 	cmake --build --preset default
 	scripts/run-window.sh build/default/app/drawlet-selector $(SCREENSHOT)
+
+# The picture in the README: the window after a short session, typed and clicked for real.
+screenshot: deps
+	cmake --preset default
+	cmake --build --preset default
+	scripts/docs-screenshot.sh build/default/app/drawlet-selector docs/screenshot.png
 
 test: deps
 	cmake --preset ci
