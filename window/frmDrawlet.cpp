@@ -174,7 +174,14 @@ bool frmDrawlet::eventFilter(QObject* watched, QEvent* event) {
     const FocusTarget target = found->second;
     switch (event->type()) {
     case QEvent::FocusIn:
+        if (isBox(target) &&
+            static_cast<const QFocusEvent*>(event)->reason() == Qt::MouseFocusReason) {
+            clickedBox_ = watched;
+        }
         focusArrived(target);
+        break;
+    case QEvent::FocusOut:
+        clickedBox_ = nullptr;
         break;
     case QEvent::KeyPress:
         if (isBox(target)) {
@@ -187,10 +194,11 @@ bool frmDrawlet::eventFilter(QObject* watched, QEvent* event) {
         }
         break;
     case QEvent::MouseButtonPress:
-        // A click into a box gives it the focus, and its focus handling selects the whole text.
-        // Qt's own press would then put the caret under the pointer, so it is dropped.
-        if (isBox(target) && !static_cast<QWidget*>(watched)->hasFocus()) {
-            static_cast<QWidget*>(watched)->setFocus(Qt::MouseFocusReason);
+        // A click into a box gives it the focus before the press arrives, and the box's focus
+        // handling selects its whole text. The press itself would put the caret under the
+        // pointer, so the press that brought the focus is dropped.
+        if (watched == clickedBox_) {
+            clickedBox_ = nullptr;
             return true;
         }
         break;
@@ -227,9 +235,12 @@ bool frmDrawlet::boxKeyPress(FocusTarget box, const QKeyEvent& event) {
     return keyAscii == 0;
 }
 
-// A held key sends repeated presses and releases; only the real release counts.
+// A held key sends repeated presses and releases; only the real release counts. The press of
+// Tab has already moved the focus, and its release lands in the box it moved to: were that box
+// finished, its release would send the focus straight on, and the keyboard could never leave a
+// filled base set or go back to a finished entry box.
 void frmDrawlet::boxKeyRelease(FocusTarget box, const QKeyEvent& event) {
-    if (event.isAutoRepeat()) {
+    if (event.isAutoRepeat() || event.key() == Qt::Key_Tab || event.key() == Qt::Key_Backtab) {
         return;
     }
     const int key = event.key();

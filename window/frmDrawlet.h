@@ -54,6 +54,7 @@ private:
     DrawletControls controls_;
     std::unordered_map<const QObject*, FocusTarget> focusTargets_;
     unsigned appliedFocusMoves_ = 0;
+    const QObject* clickedBox_ = nullptr; // a box that got the focus by a press not yet seen
     bool rendering_ = false;
     bool shownOnce_ = false;
 };
