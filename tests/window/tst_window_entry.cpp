@@ -1,0 +1,249 @@
+// Typing into the two rows of boxes: combinations, the limit of 100, the mended faults, the
+// base set.
+
+#include "WindowDriver.h"
+
+#include <QClipboard>
+#include <QKeyEvent>
+
+using drawlet::testing::WindowDriver;
+
+class EntryTest : public QObject {
+    Q_OBJECT
+private slots:
+    void typingACombinationStoresAndPicksIt();
+    void keyFilterLetsOnlyDigitsAndBackspaceThrough_data();
+    void keyFilterLetsOnlyDigitsAndBackspaceThrough();
+    void skippedBoxStoresNothingAndGetsTheFocus();
+    void pastedTextWithANonDigitIsRefusedWhole();
+    void heldKeyReleasesOnce();
+    void backtabReturnsToAFinishedBoxToCorrectIt();
+    void clickIntoABoxSelectsItsWholeText();
+    void stopsAtOneHundredCombinationsOfTen();
+    void typedBaseSetNumbersJoinThePlayNumbers();
+};
+
+void EntryTest::typingACombinationStoresAndPicksIt() {
+    WindowDriver driver;
+    driver.random().script(drawlet::testing::everyPosition(5));
+    driver.type("03");
+    QCOMPARE(driver.focusName(), "txtNumber(1)");
+    QCOMPARE(driver.entryBox(0)->text(), "03");
+    driver.type("15223741");
+
+    const auto* list = driver.find<QListWidget>("lstNumbers");
+    QCOMPARE(list->count(), 1);
+    QCOMPARE(list->item(0)->text(), "03 15 22 37 41 ");
+    QCOMPARE(driver.text("Label1"), "Combinations - 1");
+    QCOMPARE(driver.text("Label2"), "Quantity of Combination Numbers to Pick - 5");
+    const auto* quantity = driver.find<QScrollBar>("HScroll1");
+    QCOMPARE(quantity->maximum(), 5);
+    QCOMPARE(quantity->value(), 5);
+    QCOMPARE(quantity->pageStep(), 1);
+    QCOMPARE(driver.text("Frame1"), "5 - Exclusion or Inclusion Numbers");
+    QCOMPARE(driver.text("Label3"), "03 15 22 37 41 ");
+    for (int i = 0; i < 5; ++i) {
+        QVERIFY(driver.entryBox(i)->text().isEmpty());
+    }
+    QCOMPARE(driver.focusName(), "txtNumber(0)");
+
+    driver.enterCombination("0102030405");
+    QCOMPARE(list->item(1)->text(), "01 02 03 04 05 ");
+    QCOMPARE(driver.text("Label1"), "Combinations - 2");
+    QCOMPARE(quantity->maximum(), 10);
+    QCOMPARE(quantity->value(), 10);
+    QCOMPARE(quantity->pageStep(), 2);
+    QCOMPARE(driver.text("Frame1"), "9 - Exclusion or Inclusion Numbers");
+    QCOMPARE(driver.text("Label3"), "01 02 03 04 05 15 22 37 41 ");
+}
+
+// Each row types into txtNumber(0) alone: one digit at most, so the focus stays there.
+void EntryTest::keyFilterLetsOnlyDigitsAndBackspaceThrough_data() {
+    QTest::addColumn<QString>("keys");
+    QTest::addColumn<QString>("shown");
+    QTest::newRow("digit") << "7"
+                           << "7";
+    QTest::newRow("letter") << "a"
+                            << "";
+    QTest::newRow("digit then letter") << "7x"
+                                       << "7";
+    QTest::newRow("space") << "7 "
+                           << "7";
+    QTest::newRow("minus") << "-7"
+                           << "7";
+    QTest::newRow("Enter") << "7\r"
+                           << "7";
+    QTest::newRow("Backspace") << "7\b"
+                               << "";
+    QTest::newRow("Backspace then digit") << "7\b4"
+                                          << "4";
+}
+
+void EntryTest::keyFilterLetsOnlyDigitsAndBackspaceThrough() {
+    QFETCH(QString, keys);
+    QFETCH(QString, shown);
+    WindowDriver driver;
+    driver.type(keys);
+    QCOMPARE(driver.focusName(), "txtNumber(0)");
+    QCOMPARE(driver.entryBox(0)->text(), shown);
+    QCOMPARE(QString::fromStdString(driver.state().txtNumber[0].text), shown);
+}
+
+void EntryTest::skippedBoxStoresNothingAndGetsTheFocus() {
+    WindowDriver driver;
+    driver.type("11");
+    QTest::mouseClick(driver.entryBox(2), Qt::LeftButton);
+    QCOMPARE(driver.focusName(), "txtNumber(2)");
+    driver.type("223344");
+    QCOMPARE(driver.focusName(), "txtNumber(1)");
+    QCOMPARE(driver.find<QListWidget>("lstNumbers")->count(), 0);
+    QCOMPARE(driver.text("Label1"), "Combinations - 0");
+    QCOMPARE(driver.entryBox(4)->text(), "44");
+
+    // Once the skipped box is filled, releasing an arrow key in the finished last box stores
+    // the combination, as the release of its second digit would.
+    driver.type("55");
+    QCOMPARE(driver.focusName(), "txtNumber(2)");
+    QTest::mouseClick(driver.entryBox(4), Qt::LeftButton);
+    driver.random().script(drawlet::testing::everyPosition(5));
+    driver.press(Qt::Key_Right);
+    QCOMPARE(driver.focusName(), "txtNumber(0)");
+    QCOMPARE(driver.find<QListWidget>("lstNumbers")->item(0)->text(), "11 55 22 33 44 ");
+}
+
+// Shift+Insert pastes without a typed character, so only the box's own refusal stops it.
+void EntryTest::pastedTextWithANonDigitIsRefusedWhole() {
+    WindowDriver driver;
+    QLineEdit* box = driver.entryBox(0);
+    QGuiApplication::clipboard()->setText(QStringLiteral("1a"));
+    driver.press(Qt::Key_Insert, Qt::ShiftModifier);
+    QCOMPARE(box->text(), "");
+
+    QGuiApplication::clipboard()->setText(QStringLiteral("4"));
+    driver.press(Qt::Key_Insert, Qt::ShiftModifier);
+    QCOMPARE(box->text(), "4");
+    QCOMPARE(driver.state().txtNumber[0].text, "4");
+
+    box->selectAll();
+    QGuiApplication::clipboard()->setText(QStringLiteral("1a"));
+    driver.press(Qt::Key_Insert, Qt::ShiftModifier);
+    QCOMPARE(box->text(), "4");
+    QCOMPARE(driver.state().txtNumber[0].text, "4");
+}
+
+// Holding "1" down repeats it: only the final release counts, so the box finishes once and the
+// focus moves on once, leaving the next box empty.
+void EntryTest::heldKeyReleasesOnce() {
+    WindowDriver driver;
+    const auto send = [](QEvent::Type type, bool autoRepeat) {
+        QKeyEvent event(type, Qt::Key_1, Qt::NoModifier, QStringLiteral("1"), autoRepeat);
+        QApplication::sendEvent(QApplication::focusWidget(), &event);
+    };
+    send(QEvent::KeyPress, false);
+    for (int i = 0; i < 4; ++i) {
+        send(QEvent::KeyRelease, true);
+        send(QEvent::KeyPress, true);
+    }
+    QCOMPARE(driver.focusName(), "txtNumber(0)");
+    send(QEvent::KeyRelease, false);
+
+    QCOMPARE(driver.entryBox(0)->text(), "11");
+    QCOMPARE(driver.focusName(), "txtNumber(1)");
+    QCOMPARE(driver.entryBox(1)->text(), "");
+}
+
+// The release of Shift+Tab lands in the finished box it moved to; it must not send the focus on.
+void EntryTest::backtabReturnsToAFinishedBoxToCorrectIt() {
+    WindowDriver driver;
+    driver.type("11");
+    QCOMPARE(driver.focusName(), "txtNumber(1)");
+    QTest::keyClick(driver.entryBox(1), Qt::Key_Backtab, Qt::ShiftModifier);
+    QKeyEvent release(QEvent::KeyRelease, Qt::Key_Backtab, Qt::ShiftModifier);
+    QApplication::sendEvent(driver.entryBox(0), &release);
+    QCOMPARE(driver.focusName(), "txtNumber(0)");
+    QCOMPARE(driver.entryBox(0)->selectedText(), "11");
+    driver.type("22");
+    QCOMPARE(driver.entryBox(0)->text(), "22");
+    QCOMPARE(driver.focusName(), "txtNumber(1)");
+}
+
+void EntryTest::clickIntoABoxSelectsItsWholeText() {
+    WindowDriver driver;
+    driver.type("7");
+    driver.click("cmdPick");
+    QCOMPARE(driver.focusName(), "cmdPick");
+
+    QTest::mouseClick(driver.entryBox(0), Qt::LeftButton, {}, QPoint(18, 8));
+    QCOMPARE(driver.focusName(), "txtNumber(0)");
+    QCOMPARE(driver.entryBox(0)->selectedText(), "7");
+    driver.type("5");
+    QCOMPARE(driver.entryBox(0)->text(), "5");
+}
+
+void EntryTest::stopsAtOneHundredCombinationsOfTen() {
+    WindowDriver driver;
+    driver.stepSlider("HScroll2", Qt::Key_End);
+    QCOMPARE(driver.text("Label4"), "Lottery Pick Size - 10");
+    driver.entryBox(0)->setFocus(Qt::TabFocusReason);
+    for (int combination = 0; combination < 100; ++combination) {
+        QString digits;
+        for (int j = 0; j < 10; ++j) {
+            digits += QStringLiteral("%1").arg((combination * 10 + j) % 100, 2, 10, QChar('0'));
+        }
+        driver.enterCombination(digits);
+    }
+    QCOMPARE(driver.text("Label1"), "Combinations - 100");
+    const auto* quantity = driver.find<QScrollBar>("HScroll1");
+    QCOMPARE(quantity->maximum(), 1000);
+    QCOMPARE(quantity->value(), 1000);
+    QCOMPARE(quantity->pageStep(), 101);
+    QCOMPARE(driver.find<QListWidget>("lstNumbers")->count(), 100);
+    QCOMPARE(driver.state().CombNumbers[1000], 99);
+
+    // All hundred numbers are picked, and their line shows whole in its frame.
+    const auto* picked = driver.find<QLabel>("Label3");
+    QCOMPARE(driver.text("Frame1"), "100 - Exclusion or Inclusion Numbers");
+    QCOMPARE(picked->text(), QString::fromStdString(drawlet::designNumbersCaption() + ' '));
+    QVERIFY(picked->heightForWidth(picked->width()) <= picked->height());
+
+    // The list is full: finishing a box only sends the focus back to the first box.
+    driver.type("12");
+    QCOMPARE(driver.focusName(), "txtNumber(0)");
+    QCOMPARE(driver.entryBox(0)->text(), "12");
+    QCOMPARE(driver.text("Label1"), "Combinations - 100");
+    QCOMPARE(driver.find<QListWidget>("lstNumbers")->count(), 100);
+}
+
+void EntryTest::typedBaseSetNumbersJoinThePlayNumbers() {
+    WindowDriver driver;
+    driver.stepSlider("HScroll3", Qt::Key_PageUp);
+    driver.click("Option1(0)");
+    QCOMPARE(driver.text("Frame2"), "10 - Base Set Numbers");
+    QVERIFY(driver.baseSetBox(9)->isVisible());
+    QVERIFY(!driver.baseSetBox(10)->isVisible());
+
+    QTest::mouseClick(driver.baseSetBox(3), Qt::LeftButton);
+    driver.type("0");
+    QCOMPARE(driver.focusName(), "txtSelNumbers(3)");
+    QCOMPARE(driver.text("Frame3"), "0 - Play Numbers");
+    driver.type("5");
+    QCOMPARE(driver.focusName(), "txtSelNumbers(4)");
+    QCOMPARE(driver.text("Frame3"), "1 - Play Numbers");
+    QCOMPARE(driver.text("Label5"), "05 ");
+
+    // Finishing the last box in use goes back to the first.
+    QTest::mouseClick(driver.baseSetBox(9), Qt::LeftButton);
+    driver.type("42");
+    QCOMPARE(driver.focusName(), "txtSelNumbers(0)");
+    QCOMPARE(driver.text("Label5"), "05 42 ");
+
+    // Backspace over the selected number takes it out again at the release.
+    QTest::mouseClick(driver.baseSetBox(3), Qt::LeftButton);
+    driver.press(Qt::Key_Backspace);
+    QCOMPARE(driver.baseSetBox(3)->text(), "");
+    QCOMPARE(driver.focusName(), "txtSelNumbers(3)");
+    QCOMPARE(driver.text("Label5"), "42 ");
+}
+
+QTEST_MAIN(EntryTest)
+#include "tst_window_entry.moc"
