@@ -21,6 +21,12 @@ LIST = "list"
 COMBINATION = ["03", "15", "22", "37", "41"]
 COMBINATION_LINE = "03 15 22 37 41 "
 
+# A tool tip is announced as its control's description.
+ENTRY_TOOL_TIP = (
+    "This is Automated Entry. Enter your numbers in double digit XX and check each combination. "
+    "You'll have to start over if there is a mistake."
+)
+
 START_UP_VIEW = {
     "Label4": "Lottery Pick Size - 5",
     "entry boxes shown": [1, 2, 3, 4, 5],
@@ -37,6 +43,7 @@ START_UP_VIEW = {
     "Frame3": "0 - Play Numbers",
     "Label5": "",
     "focus": "Drawlet 1",
+    "entry tool tips": [ENTRY_TOOL_TIP] * 5,
 }
 
 # The base set 01 to 10 (size 11, auto-fill starts with 1) against the picked 03 15 22 37 41.
@@ -117,6 +124,8 @@ class Drawlet:
             return [i + 1 for i, box in enumerate(self.entry) if w.has_state(box, "showing")]
         if key == "entry texts":
             return [w.text(box) for box in self.entry if w.has_state(box, "showing")]
+        if key == "entry tool tips":
+            return [box.description for box in self.entry if w.has_state(box, "showing")]
         if key == "base set boxes shown":
             return [i + 1 for i, box in enumerate(self.base) if w.has_state(box, "showing")]
         if key == "base set texts":
@@ -215,9 +224,9 @@ def letters_are_refused(d):
     # Each refused key is followed by a digit: once the digit shows, the keys before it have
     # been handled, so the check cannot pass merely because they have not arrived yet.
     d.window.type("ab -+")
-    d.window.key("Return", "Escape", "Tab")
+    d.window.key("Return", "Escape")
     d.window.type("7")
-    d.expect("letters, signs, space, Enter, Escape and Tab are refused", focus="Drawlet 1",
+    d.expect("letters, signs, space, Enter and Escape are refused", focus="Drawlet 1",
              entry_texts=["7", "", "", "", ""])
     d.window.type("x")
     d.window.key("shift+Q")
@@ -273,13 +282,14 @@ def clear_all(d):
     d.set_base_set_size_by_value(11)
     d.expect("the base set size set through the accessibility interface", HScroll3=11,
              Frame2="10 - Base Set Numbers", Command1="Auto Fill Base Set 01 to 10")
-    d.window.click(d.Command1)
-    d.window.click(d.options["Include"])
-    d.expect("auto-filled, with Include", base_set_texts=BASE_SET, checked=["1", "Include"],
-             Label5=joined(PLAY_NUMBERS["Include"]))
     d.window.click(d.entry[0])
     d.window.type("4")
     d.expect("half a box typed", entry_texts=["4", "", "", "", ""], focus="Drawlet 1")
+    d.window.click(d.Command1)
+    d.window.click(d.options["Include"])
+    d.expect("auto-filled, with Include, which holds the focus", base_set_texts=BASE_SET,
+             checked=["1", "Include"], Label5=joined(PLAY_NUMBERS["Include"]), focus="Include",
+             entry_texts=["4", "", "", "", ""])
 
     d.window.click(d.buttons["Clear All"])
     cleared = dict(START_UP_VIEW)
@@ -294,3 +304,29 @@ def clear_all(d):
     d.expect_view("Clear All empties everything but the sizes", cleared)
     d.expect("Clear All sets the quantity back to 1", HScroll1=1, HScroll3=11)
 
+
+def clear_base_set(d):
+    d.enter_combination()
+    d.expect("the combination is stored", lstNumbers=[COMBINATION_LINE])
+    d.set_base_set_size_by_value(11)
+    d.expect("the base set size set through the accessibility interface", HScroll3=11,
+             base_set_boxes_shown=list(range(1, 11)))
+    d.window.click(d.Command1)
+    d.window.click(d.options["Include"])
+    d.expect("auto-filled, with Include", base_set_texts=BASE_SET, checked=["1", "Include"],
+             Label5=joined(PLAY_NUMBERS["Include"]))
+
+    d.window.click(d.buttons["Clear Base Set Numbers"])
+    d.expect(
+        "Clear Base Set Numbers empties the boxes in use; Include then plays the picked numbers",
+        base_set_boxes_shown=list(range(1, 11)),
+        base_set_texts=[""] * 10,
+        Frame2="10 - Base Set Numbers",
+        Command1="Auto Fill Base Set 01 to 10",
+        Frame3="5 - Play Numbers",
+        Label5=COMBINATION_LINE,
+        checked=["1", "Include"],
+        lstNumbers=[COMBINATION_LINE],
+        Label3=COMBINATION_LINE,
+        HScroll3=11,
+    )

@@ -33,6 +33,7 @@ SCENARIO_NAMES = [
     "letters_are_refused",
     "auto_fill_and_the_types_of_selection",
     "clear_all",
+    "clear_base_set",
 ]
 
 
@@ -41,7 +42,7 @@ def _run_scenario(session, program, name, scenarios):
 
     process = session.launch(program, name=name)
     try:
-        drawlet = scenarios.Drawlet(Window(session.env))
+        drawlet = scenarios.Drawlet(Window(process.pid, session.env))
         getattr(scenarios, name)(drawlet)
     except Exception as error:
         report = str(error) if isinstance(error, AssertionError) else traceback.format_exc()

@@ -15,7 +15,6 @@ from gi.repository import Atspi  # noqa: E402
 import pyatspi  # noqa: E402
 
 WINDOW_TITLE = "Drawlet Exclusion / Inclusion Selector"
-PROGRAM_NAME = "drawlet-selector"
 
 # How long the window may take to show the effect of one step. Far more than a step needs; a
 # check that passes returns as soon as the tree agrees.
@@ -42,16 +41,17 @@ def wait_for(what, read, expected, timeout=STEP_TIMEOUT):
         time.sleep(POLL_INTERVAL)
 
 
-def _find_application(timeout):
+def _find_application(pid, timeout):
+    """The program's entry on the accessibility bus, known by its process id."""
     desktop = pyatspi.Registry.getDesktop(0)
     deadline = time.monotonic() + timeout
     while True:
         for index in range(desktop.childCount):
             application = desktop.getChildAtIndex(index)
-            if application is not None and application.name == PROGRAM_NAME:
+            if application is not None and application.get_process_id() == pid:
                 return application
         if time.monotonic() > deadline:
-            raise CheckFailed(f"{PROGRAM_NAME} never appeared on the accessibility bus")
+            raise CheckFailed(f"the program (pid {pid}) never appeared on the accessibility bus")
         time.sleep(POLL_INTERVAL)
 
 
@@ -71,9 +71,9 @@ _STATES = {
 class Window:
     """The program's one window, its controls indexed once by role and announced name."""
 
-    def __init__(self, display_env, timeout=15.0):
+    def __init__(self, pid, display_env, timeout=15.0):
         self._env = display_env
-        application = _find_application(timeout)
+        application = _find_application(pid, timeout)
         # Every read goes to the program itself: a reader's cache could lag behind a caption
         # that the program has just rewritten.
         application.set_cache_mask(Atspi.Cache.NONE)
@@ -193,9 +193,9 @@ class Window:
             across = width * at
         else:
             across = width - height * (squares_from_right - 0.5)
-        self._xdotool(
-            "mousemove", "--sync", str(int(x + across)), str(int(y + height / 2)), "click", "1"
-        )
+        # No --sync: it waits for the pointer to move and so hangs when the pointer already
+        # rests there. The server takes the motion before the button all the same.
+        self._xdotool("mousemove", str(int(x + across)), str(int(y + height / 2)), "click", "1")
 
     def type(self, text):
         """Types the text key by key into whatever holds the keyboard focus."""
