@@ -15,7 +15,6 @@ private slots:
     void slidersStepOncePerKey_data();
     void slidersStepOncePerKey();
     void draggedThumbCountsOnlyWhenReleased();
-    void autoFillFollowsTheStart();
     void clearAllEmptiesABusyWindow();
     void playNumbersCanBeCopied();
     void keyboardAloneReachesAndPressesTheButtons();
@@ -118,30 +117,6 @@ void CommandsTest::draggedThumbCountsOnlyWhenReleased() {
     QCOMPARE(driver.text("Label4"), "Lottery Pick Size - 8");
     QCOMPARE(driver.entryBox(0)->text(), "");
     QVERIFY(driver.entryBox(7)->isVisible());
-}
-
-void CommandsTest::autoFillFollowsTheStart() {
-    WindowDriver driver;
-    driver.stepSlider("HScroll3", Qt::Key_PageUp, 5);
-    QCOMPARE(driver.text("Frame2"), "49 - Base Set Numbers");
-    driver.click("Command1");
-    QCOMPARE(driver.baseSetBox(0)->text(), "01");
-    QCOMPARE(driver.baseSetBox(48)->text(), "49");
-    QVERIFY(!driver.baseSetBox(49)->isVisible());
-    QCOMPARE(driver.text("Frame3"), "49 - Play Numbers");
-
-    driver.click("Option1(0)");
-    QVERIFY(driver.find<QAbstractButton>("Option1(0)")->isChecked());
-    QVERIFY(!driver.find<QAbstractButton>("Option1(1)")->isChecked());
-    QCOMPARE(driver.text("Command1"), "Auto Fill Base Set 00 to 49");
-    QCOMPARE(driver.text("Frame2"), "50 - Base Set Numbers");
-    QVERIFY(driver.baseSetBox(49)->isVisible());
-    QCOMPARE(driver.baseSetBox(49)->text(), "");
-    QCOMPARE(driver.baseSetBox(0)->text(), "01");
-    driver.click("Command1");
-    QCOMPARE(driver.baseSetBox(0)->text(), "00");
-    QCOMPARE(driver.baseSetBox(49)->text(), "49");
-    QCOMPARE(driver.text("Frame3"), "50 - Play Numbers");
 }
 
 void CommandsTest::clearAllEmptiesABusyWindow() {

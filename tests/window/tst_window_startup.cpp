@@ -141,39 +141,26 @@ void StartupTest::placesControls_data() {
     QTest::addColumn<QRect>("place");
     const QString form = QStringLiteral("frmDrawlet");
     QTest::newRow("Label4") << "Label4" << form << QRect(4, 4, 201, 13);
-    QTest::newRow("HScroll2") << "HScroll2" << form << QRect(4, 20, 201, 17);
     QTest::newRow("first entry box") << "txtNumber(0)" << form << QRect(4, 60, 21, 17);
     QTest::newRow("last entry box") << "txtNumber(9)" << form << QRect(184, 60, 21, 17);
     QTest::newRow("lstNumbers") << "lstNumbers" << form << QRect(4, 100, 201, 407);
-    QTest::newRow("cmdClearComb") << "cmdClearComb" << form << QRect(4, 512, 201, 21);
     QTest::newRow("cmdClear") << "cmdClear" << form << QRect(4, 540, 625, 21);
-    QTest::newRow("Label2") << "Label2" << form << QRect(212, 4, 417, 17);
-    QTest::newRow("cmdPick") << "cmdPick" << form << QRect(212, 40, 417, 17);
     QTest::newRow("Frame1") << "Frame1" << form << QRect(212, 64, 417, 89);
     QTest::newRow("Label3") << "Label3"
                             << "Frame1" << QRect(8, 16, 401, 65);
     QTest::newRow("Label8") << "Label8" << form << QRect(212, 176, 417, 29);
-    QTest::newRow("Frame4") << "Frame4" << form << QRect(212, 208, 417, 37);
-    QTest::newRow("Option1(0)") << "Option1(0)"
-                                << "Frame4" << QRect(20, 16, 33, 17);
     QTest::newRow("Option1(1)") << "Option1(1)"
                                 << "Frame4" << QRect(56, 16, 33, 17);
-    QTest::newRow("HScroll3") << "HScroll3" << form << QRect(212, 252, 417, 17);
     QTest::newRow("Frame2") << "Frame2" << form << QRect(212, 312, 417, 105);
     QTest::newRow("base set top left") << "txtSelNumbers(0)"
                                        << "Frame2" << QRect(8, 16, 21, 17);
     QTest::newRow("base set top right") << "txtSelNumbers(19)"
                                         << "Frame2" << QRect(388, 16, 21, 17);
-    QTest::newRow("second row") << "txtSelNumbers(20)"
-                                << "Frame2" << QRect(8, 32, 21, 17);
     QTest::newRow("bottom right") << "txtSelNumbers(99)"
                                   << "Frame2" << QRect(388, 80, 21, 17);
     QTest::newRow("Label6") << "Label6" << form << QRect(212, 424, 108, 13);
-    QTest::newRow("optExclusion") << "optExclusion" << form << QRect(324, 424, 73, 17);
     QTest::newRow("optNone") << "optNone" << form << QRect(480, 424, 57, 17);
     QTest::newRow("Frame3") << "Frame3" << form << QRect(212, 444, 417, 89);
-    QTest::newRow("Label5") << "Label5"
-                            << "Frame3" << QRect(8, 16, 401, 65);
 }
 
 void StartupTest::placesControls() {
