@@ -5,6 +5,7 @@
 
 #include <functional>
 #include <gtest/gtest.h>
+#include <ostream>
 
 namespace drawlet::storm {
 namespace {
@@ -25,6 +26,8 @@ void buildSoundState(EventStorm& storm) {
 struct PlantedFault {
     const char* name;
     std::function<void(SelectorState&)> plant;
+
+    friend void PrintTo(const PlantedFault& fault, std::ostream* out) { *out << fault.name; }
 };
 
 class PlantedFaults : public ::testing::TestWithParam<PlantedFault> {};
