@@ -7,8 +7,9 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QRegularExpressionValidator>
 #include <QScrollBar>
+#include <QValidator>
+#include <algorithm>
 #include <cmath>
 #include <vector>
 
@@ -74,15 +75,24 @@ QScrollBar* slider(QWidget* form, const char* name, int left, int top, int width
     return widget;
 }
 
+// Pasting, dropping and input methods go around the key filter; this refuses a text with
+// anything but digits as a whole. One instance serves all 110 boxes.
+class TwoDigitValidator final : public QValidator {
+public:
+    using QValidator::QValidator;
+    State validate(QString& input, int& /*pos*/) const override {
+        const bool digits = std::all_of(input.cbegin(), input.cend(),
+                                        [](QChar c) { return c >= u'0' && c <= u'9'; });
+        return digits && input.size() <= 2 ? Acceptable : Invalid;
+    }
+};
+
 QLineEdit* numberBox(QWidget* container, const QString& name, int left, int top,
-                     const QString& accessibleName) {
+                     const QString& accessibleName, const QValidator* validator) {
     auto* box = place<QLineEdit>(container, name, left, top, 315, 255);
     box->setMaxLength(2);
     box->setAlignment(Qt::AlignCenter);
-    // Pasting, dropping and input methods go around the key filter; the validator refuses a
-    // text with anything but digits as a whole.
-    static const QRegularExpression twoDigits(QStringLiteral("[0-9]{0,2}"));
-    box->setValidator(new QRegularExpressionValidator(twoDigits, box));
+    box->setValidator(validator);
     // A box is 21 pixels wide: the style's frame and inner margin would leave less room than
     // two digits need, so the text may use the inner margin.
     box->setTextMargins(-2, -1, -2, -1);
@@ -114,7 +124,7 @@ void buildLeftColumn(QWidget& form, DrawletControls& c) {
     for (int i = 0; i < kEntryBoxes; ++i) {
         c.txtNumber[static_cast<std::size_t>(i)] =
             numberBox(&form, indexed("txtNumber", i), 60 + 300 * i, 900,
-                      QStringLiteral("Drawlet %1").arg(i + 1));
+                      QStringLiteral("Drawlet %1").arg(i + 1), c.digitsOnly);
     }
     c.Label1 = label(&form, "Label1", 60, 1260, 3015, 195, Qt::AlignCenter);
     c.lstNumbers = place<QListWidget>(&form, QStringLiteral("lstNumbers"), 60, 1500, 3015, 6105);
@@ -158,9 +168,9 @@ void buildRightColumn(QWidget& form, DrawletControls& c) {
 
     c.Frame2 = place<QGroupBox>(&form, QStringLiteral("Frame2"), 3180, 4680, 6255, 1575);
     for (int i = 0; i < kBaseSetBoxes; ++i) {
-        c.txtSelNumbers[static_cast<std::size_t>(i)] =
-            numberBox(c.Frame2, indexed("txtSelNumbers", i), 120 + 300 * (i % 20),
-                      240 + 240 * (i / 20), QStringLiteral("Base set number %1").arg(i + 1));
+        c.txtSelNumbers[static_cast<std::size_t>(i)] = numberBox(
+            c.Frame2, indexed("txtSelNumbers", i), 120 + 300 * (i % 20), 240 + 240 * (i / 20),
+            QStringLiteral("Base set number %1").arg(i + 1), c.digitsOnly);
     }
 
     c.Label6 = label(&form, "Label6", 3180, 6360, 1620, 195);
@@ -210,6 +220,7 @@ DrawletControls buildControls(QWidget& form) {
     form.setFont(verdana(8.25));
 
     DrawletControls controls;
+    controls.digitsOnly = new TwoDigitValidator(&form);
     buildLeftColumn(form, controls);
     buildRightColumn(form, controls);
     controls.cmdClear = button(&form, "cmdClear", "Clear All", 60, 8100, 9375, 315);

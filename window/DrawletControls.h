@@ -16,6 +16,7 @@ class QListWidget;
 class QPushButton;
 class QRadioButton;
 class QScrollBar;
+class QValidator;
 class QWidget;
 
 namespace drawlet {
@@ -51,6 +52,7 @@ struct DrawletControls {
     std::array<QRadioButton*, 2> Option1{};
     QButtonGroup* selectionTypes = nullptr; // optExclusion, optInclusion, optNone
     QButtonGroup* autoFillStarts = nullptr; // Option1(0), Option1(1)
+    QValidator* digitsOnly = nullptr;       // shared by every box
 };
 
 // Creates every control as a child of `form` (or of its frame), sizes the form and chains the

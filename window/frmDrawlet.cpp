@@ -39,8 +39,8 @@ int shiftState(Qt::KeyboardModifiers modifiers) {
 
 frmDrawlet::frmDrawlet(RandomSource& random, QWidget* parent)
     : QWidget(parent), random_(random), controls_(buildControls(*this)) {
-    // A fresh state holds the design-time values; they are shown until start-up replaces them.
-    render();
+    // Start-up runs before the window is first shown, so the design-time texts it replaces
+    // never reach the widgets.
     run([this](SelectorState& state) { Form_Load(state, random_); });
     connectControls();
     watchControls();
