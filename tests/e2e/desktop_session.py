@@ -24,6 +24,9 @@ REQUIRED_TOOLS = (
 )
 
 
+SETPRIV = "/usr/bin/setpriv"
+
+
 class SessionError(RuntimeError):
     """The private desktop could not be brought up."""
 
@@ -92,6 +95,10 @@ class DesktopSession:
 
     def _start(self, description, argv, env=None, pass_fds=()):
         log = self._log(description)
+        if os.access(SETPRIV, os.X_OK):
+            # Should this process be killed outright, with no chance to close the session, the
+            # kernel still ends what it started.
+            argv = [SETPRIV, "--pdeathsig", "TERM", "--", *argv]
         process = subprocess.Popen(
             argv,
             env=env or self.env,

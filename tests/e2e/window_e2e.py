@@ -58,8 +58,17 @@ def _run_scenario(session, program, name, scenarios):
     return None
 
 
+class Stopped(BaseException):
+    """Ends the whole run: no scenario catches it, and the desktop still closes on the way."""
+
+
 def _give_up(*_):
-    raise TimeoutError(f"the whole run took longer than {WHOLE_RUN_TIMEOUT} s")
+    raise Stopped(f"the whole run took longer than {WHOLE_RUN_TIMEOUT} s")
+
+
+def _stopped(signum, _):
+    # Stopped from outside (a test runner's time-out, Ctrl-C).
+    raise Stopped(f"stopped by signal {signum}")
 
 
 def main(argv):
@@ -74,6 +83,8 @@ def main(argv):
         return SKIPPED
 
     signal.signal(signal.SIGALRM, _give_up)
+    signal.signal(signal.SIGTERM, _stopped)
+    signal.signal(signal.SIGINT, _stopped)
     signal.alarm(WHOLE_RUN_TIMEOUT)
     failures = 0
     try:
@@ -95,7 +106,7 @@ def main(argv):
                     print(f"FAIL {name} ({took:.1f} s)\n  {failure}", flush=True)
                 else:
                     print(f"ok   {name} ({took:.1f} s)", flush=True)
-    except (SessionError, TimeoutError) as error:
+    except (SessionError, Stopped) as error:
         print(f"FAIL {error}")
         return 1
     finally:

@@ -71,7 +71,7 @@ _STATES = {
 class Window:
     """The program's one window, its controls indexed once by role and announced name."""
 
-    def __init__(self, pid, display_env, timeout=15.0):
+    def __init__(self, pid, display_env, timeout=10.0):
         self._env = display_env
         application = _find_application(pid, timeout)
         # Every read goes to the program itself: a reader's cache could lag behind a caption
