@@ -75,7 +75,7 @@ class Drawlet:
             "Label4": find(LABEL, prefix="Lottery Pick Size - "),
             "Label1": find(LABEL, prefix="Combinations - "),
             "Label2": find(LABEL, prefix="Quantity of Combination Numbers to Pick - "),
-            "Frame1": find(FRAME, prefix="0 - Exclusion or Inclusion Numbers"),
+            "Frame1": find(FRAME, "0 - Exclusion or Inclusion Numbers"),
             "Frame2": find(FRAME, "0 - Base Set Numbers"),
             "Frame3": find(FRAME, "0 - Play Numbers"),
             "Command1": find(BUTTON, prefix="Auto Fill Base Set "),
