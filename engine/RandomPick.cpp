@@ -4,7 +4,6 @@
 #include "PlayNumbers.h"
 
 #include <algorithm>
-#include <cmath>
 
 namespace drawlet {
 namespace {
@@ -45,7 +44,8 @@ void collectPickedNumbers(SelectorState& state, int quantity) {
 } // namespace
 
 int positionFor(double r, int positions) {
-    const auto drawn = static_cast<int>(std::floor(positions * r)) + 1;
+    // positions * r is never negative, so dropping the fraction is the floor.
+    const auto drawn = static_cast<int>(positions * r) + 1;
     return std::clamp(drawn, 1, positions);
 }
 
