@@ -48,6 +48,8 @@ void pickSizeShown(Shown& shown, int pickSize) {
 // Each reset against the busy window: what it changes (everything else must stay as it was).
 struct ResetRow {
     const char* name;
+    // Names the row in test listings instead of dumping its bytes.
+    friend void PrintTo(const ResetRow& row, std::ostream* out) { *out << row.name; }
     void (*press)(Selector&);
     void (*changes)(Shown&);
     bool zeroesCombNumbers;

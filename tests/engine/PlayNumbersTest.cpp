@@ -9,6 +9,8 @@ namespace {
 // and texts then written into boxes; the picked numbers are entered as one combination.
 struct PlayRow {
     const char* name;
+    // Names the row in test listings instead of dumping its bytes.
+    friend void PrintTo(const PlayRow& row, std::ostream* out) { *out << row.name; }
     int size;
     int start;
     bool autoFill;

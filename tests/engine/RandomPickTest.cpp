@@ -30,6 +30,8 @@ TEST(PositionFor, IsFloorOfPositionsTimesRPlusOneUpToTheLast) {
 // quantity and scripted generator values.
 struct PickRow {
     const char* name;
+    // Names the row in test listings instead of dumping its bytes.
+    friend void PrintTo(const PickRow& row, std::ostream* out) { *out << row.name; }
     int quantity;
     std::vector<double> values;
     std::vector<int> positions; // PickIndex 1..quantity afterwards

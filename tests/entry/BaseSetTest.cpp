@@ -17,6 +17,8 @@ std::vector<bool> firstShown(int count) {
 // auto-fill writes. Every box holds "77" beforehand, so the boxes auto-fill must not touch show.
 struct SizeRow {
     const char* name;
+    // Names the row in test listings instead of dumping its bytes.
+    friend void PrintTo(const SizeRow& row, std::ostream* out) { *out << row.name; }
     int size;
     int start;
     int inUse; // boxes 0..inUse-1 shown, and auto-filled with start, start + 1, ...
@@ -115,6 +117,8 @@ TEST(BaseSetSize, BoxesThatLeaveUseKeepTheirNumbersForWhenTheyReturn) {
 // the last box in use back to the first, and every release rebuilds the play numbers.
 struct TypingRow {
     const char* name;
+    // Names the row in test listings instead of dumping its bytes.
+    friend void PrintTo(const TypingRow& row, std::ostream* out) { *out << row.name; }
     int size;
     int start;
     int box;

@@ -9,6 +9,8 @@ namespace {
 
 struct KeyRow {
     const char* name;
+    // Names the row in test listings instead of dumping its bytes.
+    friend void PrintTo(const KeyRow& row, std::ostream* out) { *out << row.name; }
     int code;
     bool passes;
 };
@@ -53,6 +55,8 @@ INSTANTIATE_TEST_SUITE_P(Table, KeyFilter, ::testing::ValuesIn(kKeyRows),
 // two at most, and refuses any other text whole.
 struct BoxTextRow {
     const char* name;
+    // Names the row in test listings instead of dumping its bytes.
+    friend void PrintTo(const BoxTextRow& row, std::ostream* out) { *out << row.name; }
     const char* text;
     bool taken;
 };

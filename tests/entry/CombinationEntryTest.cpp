@@ -111,6 +111,8 @@ TEST(CombinationEntry, BackspaceTakesBackADigit) {
 // storing nothing and keeping every text.
 struct UnfinishedRow {
     const char* name;
+    // Names the row in test listings instead of dumping its bytes.
+    friend void PrintTo(const UnfinishedRow& row, std::ostream* out) { *out << row.name; }
     std::vector<std::string> texts; // boxes 0..4, the last one finished
     int firstUnfinished;
 };
