@@ -13,7 +13,7 @@ using Verdict = std::optional<std::string>;
 // one of them cannot hide itself.
 
 std::string twoDigits(int number) {
-    return number < 10 ? "0" + std::to_string(number) : std::to_string(number);
+    return {static_cast<char>('0' + number / 10), static_cast<char>('0' + number % 10)};
 }
 
 bool isDigit(char c) {

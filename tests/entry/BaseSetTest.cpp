@@ -61,8 +61,9 @@ TEST_P(BaseSetSize, ShowsTheBoxesInUseAndAutoFillWritesOnlyThem) {
     std::string line;
     for (int i = 0; i < row.inUse; ++i) {
         const int number = row.start + i;
-        expected[static_cast<std::size_t>(i)] = (number < 10 ? "0" : "") + std::to_string(number);
-        line += expected[static_cast<std::size_t>(i)] + ' ';
+        expected[static_cast<std::size_t>(i)] = twoDigitText(number);
+        line += expected[static_cast<std::size_t>(i)];
+        line += ' ';
     }
     EXPECT_EQ(textsOf(app.s.txtSelNumbers), expected);
     EXPECT_EQ(visibilityOf(app.s.txtSelNumbers), firstShown(row.inUse));

@@ -114,11 +114,18 @@ struct Selector {
     }
 };
 
+// "07" for 7: a number 0 to 99 as the boxes and captions show it, spelt out here rather than
+// taken from the program's own formatter.
+inline std::string twoDigitText(int number) {
+    return {static_cast<char>('0' + number / 10), static_cast<char>('0' + number % 10)};
+}
+
 // "01 02 03 " for 1..3: consecutive numbers as a caption line shows them.
 inline std::string numberLine(int first, int last) {
     std::string line;
     for (int number = first; number <= last; ++number) {
-        line += (number < 10 ? "0" : "") + std::to_string(number) + ' ';
+        line += twoDigitText(number);
+        line += ' ';
     }
     return line;
 }
