@@ -162,7 +162,7 @@ void frmDrawlet::watchControls() {
     focusTargets_[c.Label5] = {ControlId::None, 0};
 
     for (const auto& [control, target] : focusTargets_) {
-        const_cast<QObject*>(control)->installEventFilter(this);
+        control->installEventFilter(this);
     }
 }
 

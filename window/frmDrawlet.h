@@ -52,7 +52,7 @@ private:
     SelectorState state_;
     RandomSource& random_;
     DrawletControls controls_;
-    std::unordered_map<const QObject*, FocusTarget> focusTargets_;
+    std::unordered_map<QObject*, FocusTarget> focusTargets_;
     unsigned appliedFocusMoves_ = 0;
     const QObject* clickedBox_ = nullptr; // a box that got the focus by a press not yet seen
     bool rendering_ = false;
