@@ -344,31 +344,27 @@ void BM_Window_FullRepaint(benchmark::State& run) {
 }
 
 // Iteration counts keep each benchmark to a few seconds: the setups type up to 1000 keys.
-BENCHMARK(BM_Window_HundredthCombination)
-    ->Unit(benchmark::kMillisecond)
-    ->Iterations(8)
-    ->Repetitions(3)
-    ->ReportAggregatesOnly(true);
-BENCHMARK(BM_Window_AutoFill100)
-    ->Unit(benchmark::kMillisecond)
-    ->Iterations(40)
-    ->Repetitions(3)
-    ->ReportAggregatesOnly(true);
-BENCHMARK(BM_Window_ClearAll)
-    ->Unit(benchmark::kMillisecond)
-    ->Iterations(8)
-    ->Repetitions(3)
-    ->ReportAggregatesOnly(true);
-BENCHMARK(BM_Window_BaseSetGrow)
-    ->Unit(benchmark::kMillisecond)
-    ->Iterations(40)
-    ->Repetitions(3)
-    ->ReportAggregatesOnly(true);
-BENCHMARK(BM_Window_BaseSetShrink)
-    ->Unit(benchmark::kMillisecond)
-    ->Iterations(40)
-    ->Repetitions(3)
-    ->ReportAggregatesOnly(true);
+benchmark::internal::Benchmark* windowBenchmark(benchmark::internal::Benchmark* bench,
+                                                int iterations) {
+    return bench->Unit(benchmark::kMillisecond)
+        ->Iterations(iterations)
+        ->Repetitions(3)
+        ->ReportAggregatesOnly(true);
+}
+
+const auto* const registered = [] {
+    windowBenchmark(benchmark::RegisterBenchmark("BM_Window_HundredthCombination",
+                                                 BM_Window_HundredthCombination),
+                    8);
+    windowBenchmark(benchmark::RegisterBenchmark("BM_Window_AutoFill100", BM_Window_AutoFill100),
+                    40);
+    windowBenchmark(benchmark::RegisterBenchmark("BM_Window_ClearAll", BM_Window_ClearAll), 8);
+    windowBenchmark(benchmark::RegisterBenchmark("BM_Window_BaseSetGrow", BM_Window_BaseSetGrow),
+                    40);
+    return windowBenchmark(
+        benchmark::RegisterBenchmark("BM_Window_BaseSetShrink", BM_Window_BaseSetShrink), 40);
+}();
+
 BENCHMARK(BM_Window_FullRepaint)
     ->Unit(benchmark::kMillisecond)
     ->Repetitions(3)

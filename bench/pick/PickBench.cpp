@@ -166,15 +166,21 @@ void checkContendersAgree() {
                 static_cast<double>(total) / kSeedCount, kSeedCount);
 }
 
-void BM_Pick(benchmark::State& run) {
+// Times one way of picking over the same 100 combinations and the same seeds.
+template <void (*pick)(SelectorState&, RandomSource&)>
+void timePicks(benchmark::State& run) {
     SelectorState state = hundredCombinations();
     ClockSeededRandom random;
     std::int64_t iteration = 0;
     for (auto _ : run) {
         random.seed(seedFor(iteration++));
-        cmdPick_Click(state, random);
+        pick(state, random);
         benchmark::DoNotOptimize(state.PickIndex[1000]);
     }
+}
+
+void BM_Pick(benchmark::State& run) {
+    timePicks<cmdPick_Click>(run);
 }
 
 void BM_DrawsOnly(benchmark::State& run) {
@@ -191,14 +197,7 @@ void BM_DrawsOnly(benchmark::State& run) {
 }
 
 void BM_LiteralPick(benchmark::State& run) {
-    SelectorState state = hundredCombinations();
-    ClockSeededRandom random;
-    std::int64_t iteration = 0;
-    for (auto _ : run) {
-        random.seed(seedFor(iteration++));
-        literalPick(state, random);
-        benchmark::DoNotOptimize(state.PickIndex[1000]);
-    }
+    timePicks<literalPick>(run);
 }
 
 BENCHMARK(BM_Pick)->Unit(benchmark::kMicrosecond)->Repetitions(5)->ReportAggregatesOnly(true);
