@@ -8,7 +8,7 @@ namespace {
 void collectBaseSet(SelectorState& state) {
     const int inUse = inUseCount(state);
     for (int i = 0; i < inUse; ++i) {
-        const std::string& text = state.txtSelNumbers[static_cast<std::size_t>(i)].text;
+        const std::string& text = state.txtSelNumbers[i].text;
         if (holdsNumber(text)) {
             state.lstPlaySort.add(text);
         }
@@ -50,7 +50,7 @@ void Display_Play_Numbers(SelectorState& state) {
     }
 
     const auto count = static_cast<int>(state.lstPlaySort.count());
-    state.Frame3 = countFirstCaption(count, "Play Numbers");
+    state.Frame3 = playNumbersCaption(count);
     state.Label5 = joinNumbers(state.lstPlaySort);
 }
 

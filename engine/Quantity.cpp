@@ -1,13 +1,11 @@
 #include "Quantity.h"
 
-#include "NumberText.h"
 #include "Slider.h"
 
 namespace drawlet {
 
 void HScroll1_Change(SelectorState& state) {
-    state.Label2 =
-        countLastCaption("Quantity of Combination Numbers to Pick -", state.HScroll1.value);
+    state.Label2 = quantityCaption(state.HScroll1.value);
 }
 
 void setQuantity(SelectorState& state, int value) {

@@ -17,7 +17,7 @@ void drawDistinctPositions(SelectorState& state, RandomSource& random, int quant
     for (int k = 1; k <= quantity; ++k) {
         int position = 0;
         do {
-            position = positionFor(random.next(), state.HScroll1.max);
+            position = positionFor(random.next(), storedNumberCount(state));
         } while (taken[static_cast<std::size_t>(position)]);
         taken[static_cast<std::size_t>(position)] = true;
         state.PickIndex[k] = static_cast<std::int16_t>(position);
@@ -54,8 +54,7 @@ void cmdPick_Click(SelectorState& state, RandomSource& random) {
         const int quantity = state.HScroll1.value;
         drawDistinctPositions(state, random, quantity);
         collectPickedNumbers(state, quantity);
-        state.Frame1 = countFirstCaption(static_cast<int>(state.lstSort.count()),
-                                         "Exclusion or Inclusion Numbers");
+        state.Frame1 = pickedCaption(static_cast<int>(state.lstSort.count()));
         state.Label3 = joinNumbers(state.lstSort);
     }
     Display_Play_Numbers(state);

@@ -35,4 +35,28 @@ int inUseCount(const SelectorState& state) {
     return state.HScroll3.value - autoFillStart(state);
 }
 
+namespace {
+
+template <class State>
+auto boxIn(State& state, FocusTarget target) -> decltype(state.txtNumber.at(0)) {
+    switch (target.control) {
+    case ControlId::txtNumber:
+        return state.txtNumber.at(target.index);
+    case ControlId::txtSelNumbers:
+        return state.txtSelNumbers.at(target.index);
+    default:
+        return nullptr;
+    }
+}
+
+} // namespace
+
+TextBox* boxAt(SelectorState& state, FocusTarget target) {
+    return boxIn(state, target);
+}
+
+const TextBox* boxAt(const SelectorState& state, FocusTarget target) {
+    return boxIn(state, target);
+}
+
 } // namespace drawlet

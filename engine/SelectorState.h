@@ -3,11 +3,13 @@
 // The whole state of the selector as plain data.
 //
 // Every element mirrors a value that one of the window's controls holds and shows: slider
-// positions, list lines, box texts and visibility, option buttons and captions. Only
-// `CombNumbers` and `PickIndex` have no control behind them. The handlers read and write this
-// record; the window copies it into its widgets after each handler and never keeps a truth of
-// its own. Nothing here knows about any toolkit.
+// positions, list lines, box texts and visibility, option buttons and captions. The fields keep
+// the names of the controls they mirror, so that behaviour can be traced by those names; the
+// comment on each says what the player sees there. The handlers read and write this record; the
+// window copies it into its widgets after each event and never keeps a truth of its own. Nothing
+// here knows about any toolkit.
 
+#include "Captions.h"
 #include "SortedList.h"
 
 #include <array>
@@ -32,6 +34,32 @@ struct TextBox {
     int selLength = 0;
 
     bool operator==(const TextBox&) const = default;
+};
+
+// A row of boxes, addressed by the index the control array gives them. `at` is the checked way
+// in, for an index that comes from outside (an event, another handler's arithmetic): it gives
+// null where the row has no such box. `operator[]` is for indices the caller has bounded itself.
+template <std::size_t Count>
+class BoxRow {
+public:
+    static constexpr bool contains(int index) { return index >= 0 && index < int{Count}; }
+    static constexpr std::size_t size() { return Count; }
+
+    TextBox* at(int index) { return contains(index) ? &boxes_[slot(index)] : nullptr; }
+    const TextBox* at(int index) const { return contains(index) ? &boxes_[slot(index)] : nullptr; }
+    TextBox& operator[](int index) { return boxes_[slot(index)]; }
+    const TextBox& operator[](int index) const { return boxes_[slot(index)]; }
+
+    auto begin() { return boxes_.begin(); }
+    auto end() { return boxes_.end(); }
+    auto begin() const { return boxes_.begin(); }
+    auto end() const { return boxes_.end(); }
+
+    bool operator==(const BoxRow&) const = default;
+
+private:
+    static std::size_t slot(int index) { return static_cast<std::size_t>(index); }
+    std::array<TextBox, Count> boxes_{};
 };
 
 // A horizontal scroll bar. `value` always lies between `min` and `max`.
@@ -66,6 +94,8 @@ enum class ControlId : std::uint8_t {
     optExclusion,
     optInclusion,
     optNone,
+    Label3, // the picked numbers, selectable so they can be copied
+    Label5, // the play numbers, likewise
 };
 
 struct FocusTarget {
@@ -94,40 +124,48 @@ std::string designNumbersCaption();
 struct SelectorState {
     SelectorState();
 
-    // Pick size is HScroll2.value + 1; the quantity to pick is HScroll1.value out of
-    // HScroll1.max stored numbers; HScroll3 is the base set size.
+    // The pick-size slider: the player sees pick size HScroll2.value + 1 (1 to 10).
     ScrollBar HScroll2{.value = 4, .min = 0, .max = 9, .smallChange = 1, .largeChange = 2};
+    // The quantity slider: how many of the stored numbers the next pick draws. Its bound follows
+    // the stored numbers, but it is 1 while none are stored; see storedNumberCount().
     ScrollBar HScroll1{.value = 1, .min = 1, .max = 1, .smallChange = 1, .largeChange = 1};
+    // The base-set size slider: how far the base set reaches (0 to 100).
     ScrollBar HScroll3{.value = 0, .min = 0, .max = 100, .smallChange = 1, .largeChange = 10};
 
-    std::array<TextBox, kEntryBoxes> txtNumber;
-    std::array<TextBox, kBaseSetBoxes> txtSelNumbers;
-    std::string txtNumberToolTip;
+    BoxRow<kEntryBoxes> txtNumber;       // the entry row: one box per number of a combination
+    BoxRow<kBaseSetBoxes> txtSelNumbers; // the base set boxes, those in use shown
+    std::string txtNumberToolTip;        // the tool tip over every entry box
 
-    std::vector<std::string> lstNumbers; // one line per entered combination, in entry order
-    SortedList lstSort;                  // the picked numbers
-    SortedList lstPlaySort;              // the play numbers
+    std::vector<std::string>
+        lstNumbers;         // the combination list: one line per combination, in entry order
+    SortedList lstSort;     // hidden: the picked numbers, ascending, each once
+    SortedList lstPlaySort; // hidden: the play numbers, ascending, each once
 
-    NumberArray CombNumbers; // every number of every combination, row by row
-    NumberArray PickIndex;   // the positions drawn by the last pick
+    NumberArray CombNumbers; // hidden: every number of every combination, row by row
+    NumberArray PickIndex;   // hidden: the positions drawn by the last pick
 
-    std::array<bool, 2> Option1{false, true}; // auto-fill starts with 0 or 1
-    SelectionType typeOfSelection = SelectionType::Exclude;
+    std::array<bool, 2> Option1{false, true}; // the "Auto Fill Starts With" 0 and 1 buttons
+    SelectionType typeOfSelection = SelectionType::Exclude; // the Exclude/Include/None buttons
 
-    std::string Label1 = "Combinations - 0";
-    std::string Label2 = "Quantity of Combination Numbers to Pick - 1";
-    std::string Label3;
-    std::string Label4 = "Lottery Pick Size - 10";
-    std::string Label5;
-    std::string Frame1 = "0 - Exclusion or Inclusion Numbers";
-    std::string Frame2 = "0 - Base Set Numbers";
-    std::string Frame3 = "0 - Play Numbers";
-    std::string Command1 = "Auto Fill Base Set 00 to NN";
+    std::string Label1 = combinationsCaption(0); // above the combination list: their count
+    std::string Label2 = quantityCaption(1);     // above the quantity slider: its value
+    std::string Label3;                          // the picked numbers, one line
+    std::string Label4 = pickSizeCaption(10);    // above the pick-size slider: the pick size
+    std::string Label5;                          // the play numbers, one line
+    std::string Frame1 = pickedCaption(0);       // around Label3: how many numbers were picked
+    std::string Frame2 = baseSetCaption(0);      // around the base set boxes: how many are in use
+    std::string Frame3 = playNumbersCaption(0);  // around Label5: how many play numbers
+    std::string Command1 = "Auto Fill Base Set 00 to NN"; // the auto-fill button's caption
 
     // The control with the keyboard focus. `focusMoves` counts every time the focus was set and
     // its focus handling ran, so the window knows when to apply the focus and box selection.
     FocusTarget focus;
     unsigned focusMoves = 0;
+
+    // Nothing the player sees: the Tab key and the modifiers held with it, while they are still
+    // down after Tab moved the focus (see PlayerEvents.h). Their releases belong to that move and
+    // are not keys typed into the box the focus moved to.
+    std::uint8_t tabKeysDown = 0;
 };
 
 // Derived values, recomputed from the controls every time they are needed and never stored.
@@ -143,5 +181,14 @@ int inUseCount(const SelectorState& state);
 inline int pickSize(const SelectorState& state) {
     return state.HScroll2.value + 1;
 }
+
+// How many numbers the stored combinations hold together: the positions a pick draws from.
+inline int storedNumberCount(const SelectorState& state) {
+    return pickSize(state) * static_cast<int>(state.lstNumbers.size());
+}
+
+// The box a target names in either row, or null when it names none.
+TextBox* boxAt(SelectorState& state, FocusTarget target);
+const TextBox* boxAt(const SelectorState& state, FocusTarget target);
 
 } // namespace drawlet

@@ -1,35 +1,24 @@
 #include "BaseSetEntry.h"
 
-#include "BoxText.h"
 #include "Focus.h"
 #include "NumberText.h"
 #include "PlayNumbers.h"
 
 namespace drawlet {
-namespace {
-
-bool isBaseSetBox(int index) {
-    return index >= 0 && index < kBaseSetBoxes;
-}
-
-} // namespace
 
 void txtSelNumbers_GotFocus(SelectorState& state, int index) {
-    if (isBaseSetBox(index)) {
-        selectWholeText(state.txtSelNumbers[static_cast<std::size_t>(index)]);
+    if (TextBox* box = state.txtSelNumbers.at(index)) {
+        selectWholeText(*box);
     }
 }
 
-void txtSelNumbers_KeyPress(SelectorState& /*state*/, int /*index*/, std::int16_t& KeyAscii) {
-    KeyAscii = filterDigitKey(KeyAscii);
-}
-
-void txtSelNumbers_KeyUp(SelectorState& state, int index, int /*KeyCode*/, int /*Shift*/) {
-    if (!isBaseSetBox(index)) {
+void txtSelNumbers_KeyUp(SelectorState& state, int index) {
+    const TextBox* box = state.txtSelNumbers.at(index);
+    if (box == nullptr) {
         return;
     }
     const int inUse = inUseCount(state);
-    if (holdsNumber(state.txtSelNumbers[static_cast<std::size_t>(index)].text)) {
+    if (holdsNumber(box->text)) {
         if (index < inUse - 1) {
             focusBaseSetBox(state, index + 1);
         } else if (index == inUse - 1) {

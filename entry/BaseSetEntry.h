@@ -2,16 +2,15 @@
 
 #include "SelectorState.h"
 
-#include <cstdint>
-
 namespace drawlet {
 
 // The base set boxes txtSelNumbers(0..99). The focus runs from the first box in use to the last
 // and back to the first, and every key release rebuilds the play numbers, so they follow the
-// typing live.
+// typing live. Their key filter is passesKeyFilter (BoxText.h). An index that names no box is
+// ignored.
 
 void txtSelNumbers_GotFocus(SelectorState& state, int index);
-void txtSelNumbers_KeyPress(SelectorState& state, int index, std::int16_t& KeyAscii);
-void txtSelNumbers_KeyUp(SelectorState& state, int index, int KeyCode, int Shift);
+// A key was released in the box: which key does not matter, only what the box now holds.
+void txtSelNumbers_KeyUp(SelectorState& state, int index);
 
 } // namespace drawlet

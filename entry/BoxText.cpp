@@ -4,10 +4,9 @@
 
 namespace drawlet {
 
-std::int16_t filterDigitKey(std::int16_t keyAscii) {
-    constexpr std::int16_t backspace = 8;
-    const bool digit = keyAscii >= '0' && keyAscii <= '9';
-    return (digit || keyAscii == backspace) ? keyAscii : std::int16_t{0};
+bool passesKeyFilter(int keyAscii) {
+    constexpr int backspace = 8;
+    return (keyAscii >= '0' && keyAscii <= '9') || keyAscii == backspace;
 }
 
 bool acceptBoxText(TextBox& box, std::string_view text) {

@@ -2,14 +2,13 @@
 
 #include "SelectorState.h"
 
-#include <cstdint>
 #include <string_view>
 
 namespace drawlet {
 
-// The key filter of both rows of boxes: digits and Backspace pass, any other character code
-// becomes 0, which swallows it.
-std::int16_t filterDigitKey(std::int16_t keyAscii);
+// The key filter of both rows of boxes (their KeyPress handlers): a digit or Backspace gets into
+// the box, any other character is swallowed.
+bool passesKeyFilter(int keyAscii);
 
 // The text a box receives by any route: typed, pasted, dropped or composed. Only digits are
 // taken, two at the most; a text with anything else is refused whole and the box keeps its

@@ -1,6 +1,5 @@
 #include "CombinationEntry.h"
 
-#include "BoxText.h"
 #include "Focus.h"
 #include "NumberText.h"
 #include "Quantity.h"
@@ -11,18 +10,10 @@
 namespace drawlet {
 namespace {
 
-bool isEntryBox(int index) {
-    return index >= 0 && index < kEntryBoxes;
-}
-
-TextBox& entryBox(SelectorState& state, int index) {
-    return state.txtNumber[static_cast<std::size_t>(index)];
-}
-
 // The first box in use that does not yet hold two digits, if any.
 std::optional<int> firstUnfinishedBox(const SelectorState& state) {
     for (int j = 0; j <= state.HScroll2.value; ++j) {
-        if (!holdsNumber(state.txtNumber[static_cast<std::size_t>(j)].text)) {
+        if (!holdsNumber(state.txtNumber[j].text)) {
             return j;
         }
     }
@@ -37,17 +28,18 @@ void storeCombination(SelectorState& state, RandomSource& random) {
     const auto stored = static_cast<int>(state.lstNumbers.size());
     std::string line;
     for (int j = 0; j < size; ++j) {
-        TextBox& box = entryBox(state, j);
+        TextBox& box = state.txtNumber[j];
         state.CombNumbers[j + size * stored + 1] = static_cast<std::int16_t>(valueOfText(box.text));
         line += box.text;
         line += ' ';
         box.text.clear();
     }
     state.lstNumbers.push_back(std::move(line));
-    state.Label1 = countLastCaption("Combinations -", stored + 1);
-    state.HScroll1.max = static_cast<std::int16_t>(size * (stored + 1));
-    setQuantity(state, state.HScroll1.max);
-    state.HScroll1.largeChange = static_cast<std::int16_t>(state.HScroll1.max / 10 + 1);
+    state.Label1 = combinationsCaption(stored + 1);
+    const int numbers = storedNumberCount(state);
+    state.HScroll1.max = static_cast<std::int16_t>(numbers);
+    setQuantity(state, numbers);
+    state.HScroll1.largeChange = static_cast<std::int16_t>(numbers / 10 + 1);
     focusNumberBox(state, 0);
     cmdPick_Click(state, random);
 }
@@ -55,20 +47,16 @@ void storeCombination(SelectorState& state, RandomSource& random) {
 } // namespace
 
 void txtNumber_GotFocus(SelectorState& state, int index) {
-    if (isEntryBox(index)) {
-        selectWholeText(entryBox(state, index));
+    if (TextBox* box = state.txtNumber.at(index)) {
+        selectWholeText(*box);
     }
-}
-
-void txtNumber_KeyPress(SelectorState& /*state*/, int /*index*/, std::int16_t& KeyAscii) {
-    KeyAscii = filterDigitKey(KeyAscii);
 }
 
 // Acts on the release of any key, judged only by the text of the box: an arrow key or Shift
 // released in a finished box moves on just as the second digit does.
-void txtNumber_KeyUp(SelectorState& state, RandomSource& random, int index, int /*KeyCode*/,
-                     int /*Shift*/) {
-    if (!isEntryBox(index) || !holdsNumber(entryBox(state, index).text)) {
+void txtNumber_KeyUp(SelectorState& state, RandomSource& random, int index) {
+    const TextBox* box = state.txtNumber.at(index);
+    if (box == nullptr || !holdsNumber(box->text)) {
         return;
     }
     if (state.lstNumbers.size() >= kMaxCombinations) {

@@ -3,16 +3,15 @@
 #include "RandomSource.h"
 #include "SelectorState.h"
 
-#include <cstdint>
-
 namespace drawlet {
 
 // The combination entry row txtNumber(0..9). The player types a two-digit number into each box
 // in use and the focus moves on by itself; finishing the last box stores the combination and
-// runs a pick of all stored numbers.
+// runs a pick of all stored numbers. Their key filter is passesKeyFilter (BoxText.h). An index
+// that names no box is ignored.
 
 void txtNumber_GotFocus(SelectorState& state, int index);
-void txtNumber_KeyPress(SelectorState& state, int index, std::int16_t& KeyAscii);
-void txtNumber_KeyUp(SelectorState& state, RandomSource& random, int index, int KeyCode, int Shift);
+// A key was released in the box: which key does not matter, only what the box now holds.
+void txtNumber_KeyUp(SelectorState& state, RandomSource& random, int index);
 
 } // namespace drawlet

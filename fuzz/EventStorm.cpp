@@ -2,13 +2,10 @@
 
 #include "BaseSetEntry.h"
 #include "BaseSetSize.h"
-#include "ClearCommands.h"
 #include "CombinationEntry.h"
-#include "CombinationReset.h"
-#include "Events.h"
 #include "PlayNumbers.h"
+#include "PlayerEvents.h"
 #include "Quantity.h"
-#include "RandomPick.h"
 #include "Startup.h"
 
 #include <array>
@@ -266,8 +263,7 @@ void EventStorm::typeKey(std::int16_t code) {
         return;
     }
     if (pressed.keyAfter != 0) {
-        const TextBox& box = entry ? state_.txtNumber[static_cast<std::size_t>(focus.index)]
-                                   : state_.txtSelNumbers[static_cast<std::size_t>(focus.index)];
+        const TextBox& box = *boxAt(state_, focus);
         std::string text = editedText(box.text, pressed.keyAfter, wholeTextSelected_);
         wholeTextSelected_ = false;
         if (text != box.text) {
@@ -424,38 +420,42 @@ StormEvent EventStorm::apply(StormEvent event) {
     return event;
 }
 
+// The player's events go through apply(), as the window's do; the rest are single handler calls
+// with any arguments, which no player event makes.
 void EventStorm::execute(StormEvent& event) {
-    static constexpr std::array<SelectionType, 3> types = {
-        SelectionType::Exclude, SelectionType::Include, SelectionType::None};
+    static constexpr std::array<ControlId, 3> typeButtons = {
+        ControlId::optExclusion, ControlId::optInclusion, ControlId::optNone};
+    const auto entry = [&event] { return FocusTarget{ControlId::txtNumber, event.index}; };
+    const auto baseSet = [&event] { return FocusTarget{ControlId::txtSelNumbers, event.index}; };
+    const auto play = [this](const PlayerEvent& input) {
+        return drawlet::apply(state_, random_, input);
+    };
     switch (event.action) {
     case Action::EntryKeyPress:
-        event.keyAfter = event.key;
-        txtNumber_KeyPress(state_, event.index, event.keyAfter);
+    case Action::BaseKeyPress: {
+        const FocusTarget box = event.action == Action::EntryKeyPress ? entry() : baseSet();
+        const bool passes = play(KeyPressed{box, event.key, 0, event.key});
+        event.keyAfter = passes ? event.key : std::int16_t{0};
         break;
+    }
     case Action::EntryKeyUp:
-        txtNumber_KeyUp(state_, random_, event.index, event.value, event.shift);
+    case Action::BaseKeyUp:
+        event.accepted = play(KeyReleased{event.action == Action::EntryKeyUp ? entry() : baseSet(),
+                                          event.value, event.shift});
+        break;
+    case Action::EntryEdit:
+    case Action::BaseEdit:
+        event.accepted =
+            play(TextEdited{event.action == Action::EntryEdit ? entry() : baseSet(), event.text});
         break;
     case Action::EntryGotFocus:
         txtNumber_GotFocus(state_, event.index);
         break;
-    case Action::EntryEdit:
-        event.accepted = editEntryBox(state_, event.index, event.text);
-        break;
-    case Action::BaseKeyPress:
-        event.keyAfter = event.key;
-        txtSelNumbers_KeyPress(state_, event.index, event.keyAfter);
-        break;
-    case Action::BaseKeyUp:
-        txtSelNumbers_KeyUp(state_, event.index, event.value, event.shift);
-        break;
     case Action::BaseGotFocus:
         txtSelNumbers_GotFocus(state_, event.index);
         break;
-    case Action::BaseEdit:
-        event.accepted = editBaseSetBox(state_, event.index, event.text);
-        break;
     case Action::MoveSlider:
-        moveSlider(state_, static_cast<SliderId>(event.index - 1), event.value);
+        play(SliderMoved{static_cast<SliderId>(event.index - 1), event.value});
         break;
     case Action::SliderChange:
         if (event.index == 1) {
@@ -467,31 +467,31 @@ void EventStorm::execute(StormEvent& event) {
         }
         break;
     case Action::Focus:
-        focusControl(state_, event.target);
+        play(FocusArrived{event.target});
         break;
     case Action::Pick:
-        cmdPick_Click(state_, random_);
+        play(Clicked{{ControlId::cmdPick, 0}});
         break;
     case Action::ClearCombinations:
-        cmdClearComb_Click(state_);
+        play(Clicked{{ControlId::cmdClearComb, 0}});
         break;
     case Action::ClearAll:
-        cmdClear_Click(state_);
+        play(Clicked{{ControlId::cmdClear, 0}});
         break;
     case Action::ClearBaseSet:
-        cmdClearBaseSet_Click(state_);
+        play(Clicked{{ControlId::cmdClearBaseSet, 0}});
         break;
     case Action::AutoFill:
-        Command1_Click(state_);
+        play(Clicked{{ControlId::Command1, 0}});
         break;
     case Action::ChooseAutoFillStart:
-        chooseAutoFillStart(state_, event.index);
+        play(Clicked{{ControlId::Option1, event.index}});
         break;
     case Action::Option1Click:
-        Option1_Click(state_, event.index);
+        Option1_Click(state_);
         break;
     case Action::ChooseType:
-        chooseTypeOfSelection(state_, types[static_cast<std::size_t>(event.index)]);
+        play(Clicked{{typeButtons[static_cast<std::size_t>(event.index)], 0}});
         break;
     case Action::TypeButtonClick: {
         constexpr std::array<void (*)(SelectorState&), 3> clicks = {

@@ -105,7 +105,7 @@ bool rebuildsPlayNumbers(const StormEvent& event, bool stored, bool sliderMoved)
     case Action::EntryKeyUp:
         return stored;
     case Action::BaseKeyUp:
-        return event.index >= 0 && event.index < kBaseSetBoxes;
+        return event.accepted;
     case Action::MoveSlider:
         return (event.index == 2 || event.index == 3) && sliderMoved;
     case Action::SliderChange:
@@ -339,8 +339,10 @@ Verdict InvariantChecker::combinationRules(const SelectorState& state, const Sto
     for (int j = 0; j <= last; ++j) {
         rowFinished = rowFinished && before_.entryTexts[static_cast<std::size_t>(j)].size() == 2;
     }
-    const bool mustStore = event.action == Action::EntryKeyUp && event.index == last &&
-                           rowFinished && before_.combinations < kMaxCombinations;
+    // A release that belongs to a Tab move is no key of the box (accepted is false).
+    const bool mustStore = event.action == Action::EntryKeyUp && event.accepted &&
+                           event.index == last && rowFinished &&
+                           before_.combinations < kMaxCombinations;
 
     if (combinations == before_.combinations + 1) {
         if (!mustStore) {
@@ -378,7 +380,8 @@ Verdict InvariantChecker::combinationRules(const SelectorState& state, const Sto
         return v;
     }
     const bool finishedBoxWhenFull =
-        event.action == Action::EntryKeyUp && event.index >= 0 && event.index < kEntryBoxes &&
+        event.action == Action::EntryKeyUp && event.accepted && event.index >= 0 &&
+        event.index < kEntryBoxes &&
         before_.entryTexts[static_cast<std::size_t>(event.index)].size() == 2 &&
         combinations >= kMaxCombinations;
     if (finishedBoxWhenFull && (state.focus != FocusTarget{ControlId::txtNumber, 0} ||

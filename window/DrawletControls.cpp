@@ -1,5 +1,7 @@
 #include "DrawletControls.h"
 
+#include "TabOrder.h"
+
 #include <QButtonGroup>
 #include <QGroupBox>
 #include <QLabel>
@@ -11,7 +13,7 @@
 #include <QValidator>
 #include <algorithm>
 #include <cmath>
-#include <vector>
+#include <span>
 
 namespace drawlet {
 namespace {
@@ -187,27 +189,11 @@ void buildRightColumn(QWidget& form, DrawletControls& c) {
     c.Label5 = numbersLine(c.Frame3, "Label5", QColor(0, 0, 128));
 }
 
-// The chain follows the controls' tab indexes; controls that cannot take the focus drop out,
-// and Qt skips hidden ones.
+// The chain is the core's tab order; Qt skips hidden controls as the core does.
 void chainTabOrder(const DrawletControls& c) {
-    std::vector<QWidget*> chain;
-    for (int i = 0; i <= 5; ++i) {
-        chain.push_back(c.txtNumber[static_cast<std::size_t>(i)]);
-    }
-    chain.insert(chain.end(),
-                 {c.lstNumbers, c.cmdClear, c.Label3, c.HScroll2, c.HScroll1, c.cmdPick});
-    for (int i = kBaseSetBoxes - 1; i >= 0; --i) {
-        chain.push_back(c.txtSelNumbers[static_cast<std::size_t>(i)]);
-    }
-    chain.insert(chain.end(),
-                 {c.Label5, c.optExclusion, c.optInclusion, c.optNone, c.cmdClearComb});
-    for (int i = 6; i < kEntryBoxes; ++i) {
-        chain.push_back(c.txtNumber[static_cast<std::size_t>(i)]);
-    }
-    chain.insert(chain.end(),
-                 {c.cmdClearBaseSet, c.HScroll3, c.Command1, c.Option1[1], c.Option1[0]});
-    for (std::size_t i = 1; i < chain.size(); ++i) {
-        QWidget::setTabOrder(chain[i - 1], chain[i]);
+    const std::span<const FocusTarget> order = tabOrder();
+    for (std::size_t i = 1; i < order.size(); ++i) {
+        QWidget::setTabOrder(widgetFor(c, order[i - 1]), widgetFor(c, order[i]));
     }
 }
 
@@ -269,6 +255,10 @@ QWidget* widgetFor(const DrawletControls& c, FocusTarget target) {
         return c.optInclusion;
     case ControlId::optNone:
         return c.optNone;
+    case ControlId::Label3:
+        return c.Label3;
+    case ControlId::Label5:
+        return c.Label5;
     }
     return nullptr;
 }

@@ -58,10 +58,9 @@ void showSlider(QScrollBar* widget, const ScrollBar& slider) {
 }
 
 template <std::size_t Count>
-void showBoxTexts(const std::array<QLineEdit*, Count>& widgets,
-                  const std::array<TextBox, Count>& boxes) {
+void showBoxTexts(const std::array<QLineEdit*, Count>& widgets, const BoxRow<Count>& boxes) {
     for (std::size_t i = 0; i < Count; ++i) {
-        const QString text = qtText(boxes[i].text);
+        const QString text = qtText(boxes[static_cast<int>(i)].text);
         if (widgets[i]->text() != text) {
             const QSignalBlocker blocker(widgets[i]);
             widgets[i]->setText(text);
@@ -75,10 +74,13 @@ void showBoxTexts(const std::array<QLineEdit*, Count>& widgets,
 // it would send the focus elsewhere.
 template <std::size_t Count>
 void showBoxVisibility(QWidget* container, const std::array<QLineEdit*, Count>& widgets,
-                       const std::array<TextBox, Count>& boxes) {
+                       const BoxRow<Count>& boxes) {
+    const auto differs = [&](std::size_t i) {
+        return widgets[i]->isHidden() == boxes[static_cast<int>(i)].visible;
+    };
     std::size_t changes = 0;
     for (std::size_t i = 0; i < Count; ++i) {
-        changes += widgets[i]->isHidden() == boxes[i].visible ? 1 : 0;
+        changes += differs(i) ? 1 : 0;
     }
     if (changes == 0) {
         return;
@@ -90,8 +92,8 @@ void showBoxVisibility(QWidget* container, const std::array<QLineEdit*, Count>& 
         container->hide();
     }
     for (std::size_t i = 0; i < Count; ++i) {
-        if (widgets[i]->isHidden() == boxes[i].visible) {
-            widgets[i]->setHidden(!boxes[i].visible);
+        if (differs(i)) {
+            widgets[i]->setHidden(!boxes[static_cast<int>(i)].visible);
         }
     }
     if (batch) {
@@ -183,13 +185,7 @@ void applyFocus(const DrawletControls& c, const SelectorState& state) {
         return;
     }
     widget->setFocus(Qt::OtherFocusReason);
-    const TextBox* box = nullptr;
-    if (state.focus.control == ControlId::txtNumber) {
-        box = &state.txtNumber[static_cast<std::size_t>(state.focus.index)];
-    } else if (state.focus.control == ControlId::txtSelNumbers) {
-        box = &state.txtSelNumbers[static_cast<std::size_t>(state.focus.index)];
-    }
-    if (box != nullptr) {
+    if (const TextBox* box = boxAt(state, state.focus)) {
         auto* edit = static_cast<QLineEdit*>(widget);
         const auto length = static_cast<int>(edit->text().size());
         const int start = std::clamp(box->selStart, 0, length);

@@ -1,14 +1,8 @@
 #include "frmDrawlet.h"
 
-#include "BaseSetEntry.h"
-#include "BaseSetSize.h"
-#include "ClearCommands.h"
-#include "CombinationEntry.h"
-#include "CombinationReset.h"
 #include "DrawletRender.h"
-#include "PlayNumbers.h"
-#include "RandomPick.h"
 #include "Startup.h"
+#include "TabOrder.h"
 
 #include <QButtonGroup>
 #include <QKeyEvent>
@@ -19,7 +13,6 @@
 #include <QRadioButton>
 #include <QScopedValueRollback>
 #include <QScrollBar>
-#include <cstdint>
 
 namespace drawlet {
 namespace {
@@ -28,11 +21,58 @@ bool isBox(FocusTarget target) {
     return target.control == ControlId::txtNumber || target.control == ControlId::txtSelNumbers;
 }
 
-// The shift state a KeyUp handler receives: 1 for Shift, 2 for Ctrl, 4 for Alt.
-int shiftState(Qt::KeyboardModifiers modifiers) {
-    return (modifiers.testFlag(Qt::ShiftModifier) ? 1 : 0) |
-           (modifiers.testFlag(Qt::ControlModifier) ? 2 : 0) |
-           (modifiers.testFlag(Qt::AltModifier) ? 4 : 0);
+// The core's key code for a Qt key: digits and letters share their codes, Shift+Tab is Tab
+// with Shift held, and a key the core has no name for is 0.
+int keyCodeOf(int qtKey) {
+    switch (qtKey) {
+    case Qt::Key_Backspace:
+        return keys::Backspace;
+    case Qt::Key_Tab:
+    case Qt::Key_Backtab:
+        return keys::Tab;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        return keys::Return;
+    case Qt::Key_Shift:
+        return keys::Shift;
+    case Qt::Key_Control:
+        return keys::Control;
+    case Qt::Key_Alt:
+    case Qt::Key_AltGr:
+        return keys::Alt;
+    case Qt::Key_Escape:
+        return keys::Escape;
+    case Qt::Key_Left:
+        return keys::Left;
+    case Qt::Key_Up:
+        return keys::Up;
+    case Qt::Key_Right:
+        return keys::Right;
+    case Qt::Key_Down:
+        return keys::Down;
+    case Qt::Key_Delete:
+        return keys::Delete;
+    default:
+        return qtKey >= Qt::Key_Space && qtKey <= Qt::Key_Z ? qtKey : 0;
+    }
+}
+
+// The modifiers held, as the core adds them up.
+int shiftOf(Qt::KeyboardModifiers held) {
+    return (held.testFlag(Qt::ShiftModifier) ? modifiers::Shift : 0) |
+           (held.testFlag(Qt::ControlModifier) ? modifiers::Control : 0) |
+           (held.testFlag(Qt::AltModifier) ? modifiers::Alt : 0);
+}
+
+// The character a key types. Qt gives Tab, Backtab and Delete a control character as their
+// text, but they move the focus or edit: they type none.
+int characterOf(const QKeyEvent& event) {
+    const int key = event.key();
+    if (event.text().isEmpty() || key == Qt::Key_Tab || key == Qt::Key_Backtab ||
+        key == Qt::Key_Delete) {
+        return 0;
+    }
+    return event.text().at(0).unicode();
 }
 
 } // namespace
@@ -41,39 +81,25 @@ frmDrawlet::frmDrawlet(RandomSource& random, QWidget* parent)
     : QWidget(parent), random_(random), controls_(buildControls(*this)) {
     // Start-up runs before the window is first shown, so the design-time texts it replaces
     // never reach the widgets.
-    run([this](SelectorState& state) { Form_Load(state, random_); });
+    Form_Load(state_, random_);
+    render();
     connectControls();
     watchControls();
 }
 
-template <class Handler>
-void frmDrawlet::run(Handler&& handler) {
-    handler(state_);
+// Returns whether the control took the input (see apply()).
+bool frmDrawlet::run(const PlayerEvent& event) {
+    const bool taken = apply(state_, random_, event);
     render();
+    return taken;
 }
 
 void frmDrawlet::render() {
-    {
-        const QScopedValueRollback guard(rendering_, true);
-        renderState(controls_, state_);
-        if (state_.focusMoves != appliedFocusMoves_) {
-            appliedFocusMoves_ = state_.focusMoves;
-            applyFocus(controls_, state_);
-        }
-    }
-    followFocusMovedByQt();
-}
-
-// Hiding the control that holds the focus makes Qt pass the focus along the tab chain. The
-// control that received it gets its focus handling, as if the player had tabbed there.
-void frmDrawlet::followFocusMovedByQt() {
-    const QWidget* expected = widgetFor(controls_, state_.focus);
-    if (expected == nullptr || expected->isVisibleTo(this)) {
-        return;
-    }
-    const auto found = focusTargets_.find(focusWidget());
-    if (found != focusTargets_.end() && found->second != state_.focus) {
-        focusArrived(found->second);
+    const QScopedValueRollback guard(rendering_, true);
+    renderState(controls_, state_);
+    if (state_.focusMoves != appliedFocusMoves_) {
+        appliedFocusMoves_ = state_.focusMoves;
+        applyFocus(controls_, state_);
     }
 }
 
@@ -81,55 +107,52 @@ void frmDrawlet::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
     if (!shownOnce_) {
         shownOnce_ = true;
-        run(Form_Shown);
+        Form_Shown(state_);
+        render();
     }
 }
 
 // Every signal the window handles, each turned into the handler its control names.
 void frmDrawlet::connectControls() {
     const DrawletControls& c = controls_;
-    const auto onClick = [this](QAbstractButton* button, auto handler) {
-        connect(button, &QAbstractButton::clicked, this, [this, handler] { run(handler); });
-    };
-    onClick(c.cmdPick, [this](SelectorState& state) { cmdPick_Click(state, random_); });
-    onClick(c.cmdClearComb, cmdClearComb_Click);
-    onClick(c.cmdClear, cmdClear_Click);
-    onClick(c.cmdClearBaseSet, cmdClearBaseSet_Click);
-    onClick(c.Command1, Command1_Click);
-    for (const SelectionType type :
-         {SelectionType::Exclude, SelectionType::Include, SelectionType::None}) {
-        onClick(c.selectionTypes->button(static_cast<int>(type)),
-                [type](SelectorState& state) { chooseTypeOfSelection(state, type); });
+    for (const ControlId id :
+         {ControlId::cmdPick, ControlId::cmdClearComb, ControlId::cmdClear,
+          ControlId::cmdClearBaseSet, ControlId::Command1, ControlId::optExclusion,
+          ControlId::optInclusion, ControlId::optNone}) {
+        connectButton({id, 0});
     }
-    for (const int index : {0, 1}) {
-        onClick(c.Option1[static_cast<std::size_t>(index)],
-                [index](SelectorState& state) { chooseAutoFillStart(state, index); });
-    }
+    connectButton({ControlId::Option1, 0});
+    connectButton({ControlId::Option1, 1});
 
     connectSlider(c.HScroll1, SliderId::HScroll1);
     connectSlider(c.HScroll2, SliderId::HScroll2);
     connectSlider(c.HScroll3, SliderId::HScroll3);
 
     for (int i = 0; i < kEntryBoxes; ++i) {
-        connect(c.txtNumber[static_cast<std::size_t>(i)], &QLineEdit::textEdited, this,
-                [this, i](const QString& text) {
-                    boxEdited({ControlId::txtNumber, i}, text);
-                });
+        connectBox({ControlId::txtNumber, i});
     }
     for (int i = 0; i < kBaseSetBoxes; ++i) {
-        connect(c.txtSelNumbers[static_cast<std::size_t>(i)], &QLineEdit::textEdited, this,
-                [this, i](const QString& text) {
-                    boxEdited({ControlId::txtSelNumbers, i}, text);
-                });
+        connectBox({ControlId::txtSelNumbers, i});
     }
+}
+
+void frmDrawlet::connectButton(FocusTarget button) {
+    auto* widget = static_cast<QAbstractButton*>(widgetFor(controls_, button));
+    connect(widget, &QAbstractButton::clicked, this, [this, button] { run(Clicked{button}); });
+}
+
+// A box the player edited tells its new text; a text the box refuses is put back by render().
+void frmDrawlet::connectBox(FocusTarget box) {
+    auto* widget = static_cast<QLineEdit*>(widgetFor(controls_, box));
+    connect(widget, &QLineEdit::textEdited, this, [this, box](const QString& text) {
+        run(TextEdited{box, text.toStdString()});
+    });
 }
 
 // A move counts once it is complete: a step by arrow, track or key, or the release of a dragged
 // thumb. While the thumb is dragged nothing happens.
 void frmDrawlet::connectSlider(QScrollBar* slider, SliderId id) {
-    const auto moved = [this, id](int value) {
-        run([id, value](SelectorState& state) { moveSlider(state, id, value); });
-    };
+    const auto moved = [this, id](int value) { run(SliderMoved{id, value}); };
     connect(slider, &QScrollBar::valueChanged, this, [slider, moved](int value) {
         if (!slider->isSliderDown()) {
             moved(value);
@@ -138,30 +161,14 @@ void frmDrawlet::connectSlider(QScrollBar* slider, SliderId id) {
     connect(slider, &QScrollBar::sliderReleased, this, [slider, moved] { moved(slider->value()); });
 }
 
-// Focus arrival and the keys of the boxes have no signals; the window watches their events.
+// Focus arrival and the keys have no signals; the window watches the events of every control
+// in the tab order. The two result lines among them take the focus so their text can be
+// selected and copied; they have no focus handling, but the focus has left the control that
+// had it.
 void frmDrawlet::watchControls() {
-    const DrawletControls& c = controls_;
-    for (int i = 0; i < kEntryBoxes; ++i) {
-        focusTargets_[c.txtNumber[static_cast<std::size_t>(i)]] = {ControlId::txtNumber, i};
-    }
-    for (int i = 0; i < kBaseSetBoxes; ++i) {
-        focusTargets_[c.txtSelNumbers[static_cast<std::size_t>(i)]] = {ControlId::txtSelNumbers, i};
-    }
-    focusTargets_[c.Option1[0]] = {ControlId::Option1, 0};
-    focusTargets_[c.Option1[1]] = {ControlId::Option1, 1};
-    for (const ControlId id :
-         {ControlId::lstNumbers, ControlId::HScroll1, ControlId::HScroll2, ControlId::HScroll3,
-          ControlId::cmdPick, ControlId::cmdClearComb, ControlId::cmdClear,
-          ControlId::cmdClearBaseSet, ControlId::Command1, ControlId::optExclusion,
-          ControlId::optInclusion, ControlId::optNone}) {
-        focusTargets_[widgetFor(c, {id, 0})] = {id, 0};
-    }
-    // The two result lines take the focus so their text can be selected and copied; they have
-    // no focus handling, but the focus has left the control that had it.
-    focusTargets_[c.Label3] = {ControlId::None, 0};
-    focusTargets_[c.Label5] = {ControlId::None, 0};
-
-    for (const auto& [control, target] : focusTargets_) {
+    for (const FocusTarget target : tabOrder()) {
+        QWidget* control = widgetFor(controls_, target);
+        focusTargets_[control] = target;
         control->installEventFilter(this);
     }
 }
@@ -184,14 +191,9 @@ bool frmDrawlet::eventFilter(QObject* watched, QEvent* event) {
         clickedBox_ = nullptr;
         break;
     case QEvent::KeyPress:
-        if (isBox(target)) {
-            return boxKeyPress(target, static_cast<const QKeyEvent&>(*event));
-        }
-        break;
+        return keyPressed(target, static_cast<const QKeyEvent&>(*event));
     case QEvent::KeyRelease:
-        if (isBox(target)) {
-            boxKeyRelease(target, static_cast<const QKeyEvent&>(*event));
-        }
+        keyReleased(target, static_cast<const QKeyEvent&>(*event));
         break;
     case QEvent::MouseButtonPress:
         // A click into a box gives it the focus before the press arrives, and the box's focus
@@ -214,59 +216,20 @@ void frmDrawlet::focusArrived(FocusTarget target) {
     if (rendering_ || target == state_.focus) {
         return;
     }
-    run([target](SelectorState& state) { focusControl(state, target); });
+    run(FocusArrived{target});
 }
 
-// Returns true when the key filter swallowed the character.
-bool frmDrawlet::boxKeyPress(FocusTarget box, const QKeyEvent& event) {
-    // Tab moves the focus and Delete edits; neither is a typed character.
-    if (event.text().isEmpty() || event.key() == Qt::Key_Tab || event.key() == Qt::Key_Backtab ||
-        event.key() == Qt::Key_Delete) {
-        return false;
-    }
-    auto keyAscii = static_cast<std::int16_t>(event.text().at(0).unicode());
-    run([box, &keyAscii](SelectorState& state) {
-        if (box.control == ControlId::txtNumber) {
-            txtNumber_KeyPress(state, box.index, keyAscii);
-        } else {
-            txtSelNumbers_KeyPress(state, box.index, keyAscii);
-        }
-    });
-    return keyAscii == 0;
+// Every key goes to the core, whichever control has it: a Tab press anywhere starts the Tab
+// rule. Returns true when the key filter swallowed the character.
+bool frmDrawlet::keyPressed(FocusTarget control, const QKeyEvent& event) {
+    return !run(KeyPressed{control, keyCodeOf(event.key()), shiftOf(event.modifiers()),
+                           characterOf(event)});
 }
 
-// A held key sends repeated presses and releases; only the real release counts. The press of
-// Tab has already moved the focus, and its release lands in the box it moved to: were that box
-// finished, its release would send the focus straight on, and the keyboard could never leave a
-// filled base set or go back to a finished entry box.
-void frmDrawlet::boxKeyRelease(FocusTarget box, const QKeyEvent& event) {
-    if (event.isAutoRepeat() || event.key() == Qt::Key_Tab || event.key() == Qt::Key_Backtab) {
-        return;
-    }
-    const int key = event.key();
-    const int shift = shiftState(event.modifiers());
-    run([this, box, key, shift](SelectorState& state) {
-        if (box.control == ControlId::txtNumber) {
-            txtNumber_KeyUp(state, random_, box.index, key, shift);
-        } else {
-            txtSelNumbers_KeyUp(state, box.index, key, shift);
-        }
-    });
-}
-
-void frmDrawlet::boxEdited(FocusTarget box, const QString& text) {
-    const std::string edited = text.toStdString();
-    const bool taken = box.control == ControlId::txtNumber
-                           ? editEntryBox(state_, box.index, edited)
-                           : editBaseSetBox(state_, box.index, edited);
-    if (!taken) {
-        // The box refused the text: show the one it kept.
-        auto* widget = static_cast<QLineEdit*>(widgetFor(controls_, box));
-        const QSignalBlocker blocker(widget);
-        widget->setText(QString::fromStdString(
-            box.control == ControlId::txtNumber
-                ? state_.txtNumber[static_cast<std::size_t>(box.index)].text
-                : state_.txtSelNumbers[static_cast<std::size_t>(box.index)].text));
+// A held key sends repeated presses and releases; only the real release counts.
+void frmDrawlet::keyReleased(FocusTarget control, const QKeyEvent& event) {
+    if (!event.isAutoRepeat()) {
+        run(KeyReleased{control, keyCodeOf(event.key()), shiftOf(event.modifiers())});
     }
 }
 

@@ -2,15 +2,16 @@
 
 // The window "Drawlet Exclusion / Inclusion Selector".
 //
-// A Qt event (key, click, focus arrival, completed slider move) becomes the handler the control
-// names, run on the SelectorState; then render() copies what changed into the widgets, signals
-// blocked. The window decides nothing about numbers, captions or where the focus goes next: the
-// core does, and the focus it records is applied here. It keeps no truth of its own beyond the
-// bookkeeping needed to apply the state: which focus move it last applied, and whether it is
-// rendering (focus events it causes itself are not the player's).
+// A Qt event (key, edited text, click, focus arrival, completed slider move) is translated once
+// into the core's PlayerEvent and handed to apply(); then render() copies what changed into the
+// widgets, signals blocked, and never calls back into the core. The window decides nothing about
+// numbers, captions, keys or where the focus goes next: the core does, and the focus it records
+// is applied here. It keeps no truth of its own beyond the bookkeeping needed to apply the state:
+// which focus move it last applied, and whether it is rendering (focus events it causes itself
+// are not the player's).
 
 #include "DrawletControls.h"
-#include "Events.h"
+#include "PlayerEvents.h"
 #include "RandomSource.h"
 #include "SelectorState.h"
 
@@ -35,19 +36,18 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
-    template <class Handler>
-    void run(Handler&& handler);
+    bool run(const PlayerEvent& event);
     void render();
-    void followFocusMovedByQt();
 
     void connectControls();
+    void connectButton(FocusTarget button);
+    void connectBox(FocusTarget box);
     void connectSlider(QScrollBar* slider, SliderId id);
     void watchControls();
 
     void focusArrived(FocusTarget target);
-    bool boxKeyPress(FocusTarget box, const QKeyEvent& event);
-    void boxKeyRelease(FocusTarget box, const QKeyEvent& event);
-    void boxEdited(FocusTarget box, const QString& text);
+    bool keyPressed(FocusTarget control, const QKeyEvent& event);
+    void keyReleased(FocusTarget control, const QKeyEvent& event);
 
     SelectorState state_;
     RandomSource& random_;

@@ -1,5 +1,5 @@
-#include "ClearCommands.h"
-#include "CombinationReset.h"
+#include "Resets.h"
+
 #include "RandomPick.h"
 #include "SelectorDriver.h"
 

@@ -69,7 +69,7 @@ TEST_P(PlayNumbers, ShowsTheResultAndARecomputeChangesNothing) {
         Command1_Click(app.s);
     }
     for (const auto& [index, text] : row.boxTexts) {
-        ASSERT_TRUE(editBaseSetBox(app.s, index, text));
+        ASSERT_TRUE(app.editBaseSet(index, text));
     }
     chooseTypeOfSelection(app.s, row.type);
 

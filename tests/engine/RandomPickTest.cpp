@@ -1,6 +1,6 @@
 #include "RandomPick.h"
 
-#include "CombinationReset.h"
+#include "Resets.h"
 #include "SelectorDriver.h"
 
 #include <cmath>

@@ -45,7 +45,7 @@ TEST_P(BaseSetSize, ShowsTheBoxesInUseAndAutoFillWritesOnlyThem) {
     const SizeRow& row = GetParam();
     Selector app;
     for (int i = 0; i < kBaseSetBoxes; ++i) {
-        ASSERT_TRUE(editBaseSetBox(app.s, i, "77"));
+        ASSERT_TRUE(app.editBaseSet(i, "77"));
     }
     app.setBaseSet(row.size, row.start);
 
@@ -169,16 +169,16 @@ TEST(BaseSetTyping, BackspaceTakesTheNumberOutAtTheRelease) {
 TEST(BaseSetTyping, AnyReleaseRebuildsAndAnArrowInAFinishedBoxMovesOn) {
     Selector app;
     app.setBaseSet(10, 0);
-    ASSERT_TRUE(editBaseSetBox(app.s, 2, "42"));
-    ASSERT_TRUE(editBaseSetBox(app.s, 5, "4"));
+    ASSERT_TRUE(app.editBaseSet(2, "42"));
+    ASSERT_TRUE(app.editBaseSet(5, "4"));
     app.click(ControlId::txtSelNumbers, 5);
 
-    txtSelNumbers_KeyUp(app.s, 5, kKeyLeft, 0);
+    app.releaseBaseSetKey(5, kKeyLeft);
     EXPECT_EQ(app.s.focus, baseSetBoxFocus(5));
     EXPECT_EQ(app.s.Label5, "42 ");
 
     app.click(ControlId::txtSelNumbers, 2);
-    txtSelNumbers_KeyUp(app.s, 2, kKeyShift, 0);
+    app.releaseBaseSetKey(2, kKeyShift);
     EXPECT_EQ(app.s.focus, baseSetBoxFocus(3));
 }
 

@@ -82,7 +82,7 @@ TEST(CombinationEntry, AnArrowOrShiftReleasedInAFinishedBoxActsAsTheSecondDigit)
     app.typeEntry(1, "15");
     app.typeEntry(2, "22");
     app.typeEntry(3, "37");
-    ASSERT_TRUE(editEntryBox(app.s, 4, "41"));
+    ASSERT_TRUE(app.editEntry(4, "41"));
     app.releaseEntryKey(4, kKeyShift);
     EXPECT_EQ(app.s.lstNumbers, std::vector<std::string>{"03 15 22 37 41 "});
 }
@@ -131,7 +131,7 @@ TEST_P(UnfinishedCombination, IsNotStoredAndTheFocusGoesToTheFirstUnfinishedBox)
     const UnfinishedRow& row = GetParam();
     Selector app;
     for (int i = 0; i < 5; ++i) {
-        ASSERT_TRUE(editEntryBox(app.s, i, row.texts[static_cast<std::size_t>(i)]));
+        ASSERT_TRUE(app.editEntry(i, row.texts[static_cast<std::size_t>(i)]));
     }
     app.random.script({});
     app.click(ControlId::txtNumber, 4);
@@ -172,7 +172,7 @@ TEST(CombinationEntry, FillingTheSkippedBoxThenFinishingTheRowStoresIt) {
 
 TEST(CombinationEntry, AFinishedBoxBeyondThePickSizeDoesNothing) {
     Selector app;
-    ASSERT_TRUE(editEntryBox(app.s, 7, "12"));
+    ASSERT_TRUE(app.editEntry(7, "12"));
     const Shown before(app.s);
     app.releaseEntryKey(7, '2');
     EXPECT_EQ(Shown(app.s), before);

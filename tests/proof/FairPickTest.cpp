@@ -1,8 +1,7 @@
 // The pick is fair: single picks from 1000 stored numbers land on every position about equally
 // often, and the largest generator value still lands on the last position.
 
-#include "CombinationEntry.h"
-#include "Events.h"
+#include "PlayerEvents.h"
 #include "RandomPick.h"
 #include "ScriptedRandom.h"
 #include "Startup.h"
@@ -14,19 +13,16 @@
 namespace drawlet {
 namespace {
 
-// Types a whole combination the way the player does: the key filter, the text the box then
+// Types a whole combination the way the player does: each key's press, the text the box then
 // holds, the key's release; the focus moves on by itself.
 void typeCombination(SelectorState& state, RandomSource& random, int first) {
     for (int box = 0; box <= state.HScroll2.value; ++box) {
         const std::string number = std::to_string(10 + (first + box) % 90);
         for (const char digit : number) {
-            const int focused = state.focus.index;
-            std::int16_t key = digit;
-            txtNumber_KeyPress(state, focused, key);
-            ASSERT_EQ(key, digit);
-            editEntryBox(state, focused,
-                         state.txtNumber[static_cast<std::size_t>(focused)].text + digit);
-            txtNumber_KeyUp(state, random, focused, digit, 0);
+            const FocusTarget focused = state.focus;
+            ASSERT_TRUE(apply(state, random, KeyPressed{focused, digit, 0, digit}));
+            apply(state, random, TextEdited{focused, boxAt(state, focused)->text + digit});
+            apply(state, random, KeyReleased{focused, digit, 0});
         }
     }
 }
@@ -37,8 +33,8 @@ void enterFullList(SelectorState& state, ClockSeededRandom& random) {
     Form_Load(state, random);
     random.seed(20240611);
     Form_Shown(state);
-    moveSlider(state, SliderId::HScroll2, 9);
-    focusControl(state, {ControlId::txtNumber, 0});
+    apply(state, random, SliderMoved{SliderId::HScroll2, 9});
+    apply(state, random, FocusArrived{{ControlId::txtNumber, 0}});
     for (int combination = 0; combination < 100; ++combination) {
         typeCombination(state, random, combination);
     }
@@ -54,7 +50,7 @@ TEST(FairPick, SinglePicksFromAThousandPositionsAreUniform) {
     ClockSeededRandom random;
     SelectorState state;
     enterFullList(state, random);
-    moveSlider(state, SliderId::HScroll1, 1);
+    apply(state, random, SliderMoved{SliderId::HScroll1, 1});
     ASSERT_EQ(state.HScroll1.value, 1);
 
     constexpr int kPicks = 100'000;
@@ -97,7 +93,7 @@ TEST(FairPick, LargestValueBelowOnePicksTheLastStoredNumber) {
     SelectorState state;
     ClockSeededRandom seeded;
     enterFullList(state, seeded);
-    moveSlider(state, SliderId::HScroll1, 1);
+    apply(state, seeded, SliderMoved{SliderId::HScroll1, 1});
     testing::ScriptedRandom largest({std::nextafter(1.0, 0.0)});
     cmdPick_Click(state, largest);
     EXPECT_EQ(state.PickIndex[1], 1000);

@@ -5,11 +5,9 @@
 // the toolkit plays for a two-character box (the selection that the focus handling asks for,
 // the two-character limit, Backspace), and never decides anything the core decides.
 
-#include "BaseSetEntry.h"
 #include "BaseSetSize.h"
-#include "CombinationEntry.h"
-#include "Events.h"
 #include "PlayNumbers.h"
+#include "PlayerEvents.h"
 #include "ScriptedRandom.h"
 #include "Startup.h"
 
@@ -21,9 +19,9 @@
 
 namespace drawlet::testing {
 
-inline constexpr int kKeyLeft = 37;
-inline constexpr int kKeyShift = 16;
-inline constexpr char kBackspace = 8;
+inline constexpr int kKeyLeft = keys::Left;
+inline constexpr int kKeyShift = keys::Shift;
+inline constexpr char kBackspace = keys::Backspace;
 
 // Generator values that make a pick of all `positions` stored numbers draw positions 1, 2, ...
 // in order, with no redraw.
@@ -59,38 +57,50 @@ struct Selector {
         Form_Shown(s);
     }
 
-    // One key in an entry box: its KeyPress filter decides whether the character gets in, the
-    // box takes it, and the release runs KeyUp.
-    void pressEntryKey(int index, char key) {
-        auto code = static_cast<std::int16_t>(key);
-        txtNumber_KeyPress(s, index, code);
-        if (code != 0) {
-            auto& box = s.txtNumber[static_cast<std::size_t>(index)];
-            EXPECT_TRUE(editEntryBox(s, index, editedText(box, static_cast<char>(code))));
-        }
-        txtNumber_KeyUp(s, random, index, key, 0);
+    // One event of the player's, as the window would pass it on.
+    bool play(const PlayerEvent& event) { return apply(s, random, event); }
+
+    // A key goes down in a box: returns whether its character gets past the key filter.
+    bool pressKey(FocusTarget box, int key) {
+        return play(KeyPressed{.control = box, .keyCode = key, .character = key});
     }
+
+    // One key typed into a box: its press goes through the key filter, the box takes the text
+    // the key makes of it, and the release runs the box's KeyUp.
+    void typeKey(FocusTarget box, char key) {
+        if (pressKey(box, key)) {
+            TextBox* shown = boxAt(s, box);
+            ASSERT_NE(shown, nullptr);
+            EXPECT_TRUE(play(TextEdited{box, editedText(*shown, key)}));
+        }
+        play(KeyReleased{.control = box, .keyCode = key});
+    }
+    void pressEntryKey(int index, char key) { typeKey({ControlId::txtNumber, index}, key); }
+    void pressBaseSetKey(int index, char key) { typeKey({ControlId::txtSelNumbers, index}, key); }
     void typeEntry(int index, std::string_view keys) {
         for (const char key : keys) {
             pressEntryKey(index, key);
         }
     }
-    // A key that types no character (an arrow, Shift): only its release reaches the row.
-    void releaseEntryKey(int index, int keyCode) { txtNumber_KeyUp(s, random, index, keyCode, 0); }
-
-    void pressBaseSetKey(int index, char key) {
-        auto code = static_cast<std::int16_t>(key);
-        txtSelNumbers_KeyPress(s, index, code);
-        if (code != 0) {
-            auto& box = s.txtSelNumbers[static_cast<std::size_t>(index)];
-            EXPECT_TRUE(editBaseSetBox(s, index, editedText(box, static_cast<char>(code))));
-        }
-        txtSelNumbers_KeyUp(s, index, key, 0);
-    }
     void typeBaseSet(int index, std::string_view keys) {
         for (const char key : keys) {
             pressBaseSetKey(index, key);
         }
+    }
+    // The text a box holds after an edit that goes around the keys (pasted, dropped); returns
+    // whether the box took it.
+    bool editEntry(int index, std::string_view text) {
+        return play(TextEdited{{ControlId::txtNumber, index}, std::string(text)});
+    }
+    bool editBaseSet(int index, std::string_view text) {
+        return play(TextEdited{{ControlId::txtSelNumbers, index}, std::string(text)});
+    }
+    // A key that types no character (an arrow, Shift): only its release reaches the row.
+    void releaseEntryKey(int index, int keyCode) {
+        play(KeyReleased{.control = {ControlId::txtNumber, index}, .keyCode = keyCode});
+    }
+    void releaseBaseSetKey(int index, int keyCode) {
+        play(KeyReleased{.control = {ControlId::txtSelNumbers, index}, .keyCode = keyCode});
     }
 
     // Types each number into whichever entry box has the focus, as the player does while the
@@ -105,12 +115,15 @@ struct Selector {
         }
     }
 
-    void click(ControlId control, int index = 0) { focusControl(s, {control, index}); }
-    void setPickSize(int size) { moveSlider(s, SliderId::HScroll2, size - 1); }
-    void setQuantity(int quantity) { moveSlider(s, SliderId::HScroll1, quantity); }
+    // The focus arrives at a control, as a click or Tab brings it there.
+    void click(ControlId control, int index = 0) { play(FocusArrived{{control, index}}); }
+    // A button is clicked.
+    void press(ControlId button, int index = 0) { play(Clicked{{button, index}}); }
+    void setPickSize(int size) { play(SliderMoved{SliderId::HScroll2, size - 1}); }
+    void setQuantity(int quantity) { play(SliderMoved{SliderId::HScroll1, quantity}); }
     void setBaseSet(int size, int start) {
-        chooseAutoFillStart(s, start);
-        moveSlider(s, SliderId::HScroll3, size);
+        press(ControlId::Option1, start);
+        play(SliderMoved{SliderId::HScroll3, size});
     }
 };
 

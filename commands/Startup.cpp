@@ -1,7 +1,7 @@
 #include "Startup.h"
 
-#include "CombinationReset.h"
 #include "Focus.h"
+#include "Sliders.h"
 
 namespace drawlet {
 

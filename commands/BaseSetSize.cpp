@@ -2,9 +2,9 @@
 
 #include "NumberText.h"
 #include "PlayNumbers.h"
+#include "Sliders.h"
 
 namespace drawlet {
-namespace {
 
 std::string autoFillCaption(const SelectorState& state, int inUse) {
     if (inUse <= 0) {
@@ -14,37 +14,22 @@ std::string autoFillCaption(const SelectorState& state, int inUse) {
            formatTwoDigits(state.HScroll3.value - 1);
 }
 
-} // namespace
-
-std::string baseSetCaption(int inUse) {
-    return countFirstCaption(inUse >= 0 ? inUse : 0, "Base Set Numbers");
-}
-
 void showBoxesInUse(SelectorState& state, int inUse) {
     for (int i = 0; i < kBaseSetBoxes; ++i) {
-        state.txtSelNumbers[static_cast<std::size_t>(i)].visible = i + 1 <= inUse;
+        state.txtSelNumbers[i].visible = i + 1 <= inUse;
     }
-}
-
-void HScroll3_Change(SelectorState& state) {
-    state.lstPlaySort.clear();
-    const int inUse = inUseCount(state);
-    showBoxesInUse(state, inUse);
-    state.Command1 = autoFillCaption(state, inUse);
-    state.Frame2 = baseSetCaption(inUse);
-    Display_Play_Numbers(state);
 }
 
 void Command1_Click(SelectorState& state) {
     const int start = autoFillStart(state);
     const int inUse = inUseCount(state);
     for (int i = 0; i < inUse; ++i) {
-        state.txtSelNumbers[static_cast<std::size_t>(i)].text = formatTwoDigits(start + i);
+        state.txtSelNumbers[i].text = formatTwoDigits(start + i);
     }
     HScroll3_Change(state);
 }
 
-void Option1_Click(SelectorState& state, int /*index*/) {
+void Option1_Click(SelectorState& state) {
     HScroll3_Change(state);
     Display_Play_Numbers(state);
 }
@@ -54,7 +39,7 @@ void chooseAutoFillStart(SelectorState& state, int index) {
         return;
     }
     state.Option1 = {index == 0, index == 1};
-    Option1_Click(state, index);
+    Option1_Click(state);
 }
 
 } // namespace drawlet

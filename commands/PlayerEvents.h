@@ -1,0 +1,103 @@
+#pragma once
+
+// The player's input in one vocabulary, and the one way it changes the state.
+//
+// The window turns each toolkit event into one of these; the tests, the fuzzer and the
+// benchmarks make them directly. apply() is the only place where a player's event becomes a
+// change of the state: it picks the control's handler, and it keeps the rules that span the
+// controls (the Tab rule, and the focus leaving a box that a handler hid).
+
+#include "RandomSource.h"
+#include "SelectorState.h"
+#include "Sliders.h"
+
+#include <string>
+#include <variant>
+
+namespace drawlet {
+
+// Key codes as the spec's KeyUp handlers number them. A digit or letter key has the code of its
+// character ('0' to '9', 'A' to 'Z').
+namespace keys {
+inline constexpr int Backspace = 8;
+inline constexpr int Tab = 9;
+inline constexpr int Return = 13;
+inline constexpr int Shift = 16;
+inline constexpr int Control = 17;
+inline constexpr int Alt = 18;
+inline constexpr int Escape = 27;
+inline constexpr int Left = 37;
+inline constexpr int Up = 38;
+inline constexpr int Right = 39;
+inline constexpr int Down = 40;
+inline constexpr int Delete = 46;
+} // namespace keys
+
+// The modifiers held with a key, added up as the spec's Shift argument adds them.
+namespace modifiers {
+inline constexpr int Shift = 1;
+inline constexpr int Control = 2;
+inline constexpr int Alt = 4;
+} // namespace modifiers
+
+// A key goes down in the control with the focus. `character` is the character it types, 0 for
+// a key that types none (a modifier, an arrow, Tab, Delete).
+struct KeyPressed {
+    FocusTarget control;
+    int keyCode = 0;
+    int shift = 0;
+    int character = 0;
+};
+
+// The text a box now holds after the player edited it: typed, pasted, dropped or composed.
+struct TextEdited {
+    FocusTarget box;
+    std::string text;
+};
+
+// A key comes up in the control with the focus (a held key's repeats are not releases).
+struct KeyReleased {
+    FocusTarget control;
+    int keyCode = 0;
+    int shift = 0;
+};
+
+// A button is clicked or chosen: cmdPick, cmdClearComb, cmdClear, cmdClearBaseSet, Command1,
+// optExclusion, optInclusion, optNone or Option1(index).
+struct Clicked {
+    FocusTarget button;
+};
+
+// A completed move of a slider (see moveSlider).
+struct SliderMoved {
+    SliderId slider = SliderId::HScroll1;
+    int value = 0;
+};
+
+// The focus arrives at a control, by Tab or by a click.
+struct FocusArrived {
+    FocusTarget control;
+};
+
+using PlayerEvent =
+    std::variant<KeyPressed, TextEdited, KeyReleased, Clicked, SliderMoved, FocusArrived>;
+
+// Applies one event to the state and says whether the control took the input: false for a
+// character the key filter swallows, an edited text the box refuses, or a key release that is
+// not a key of the box (it belongs to a Tab move, or no box has the focus); true otherwise.
+//
+// The Tab rule: Tab moves the focus, and the releases of Tab and of the modifiers held with it
+// (Shift+Tab) land in the control the focus moved to. They are focus navigation, not keys typed
+// into that box, so they run no KeyUp, whichever is let go first, until the next key that is not
+// a modifier goes down.
+bool apply(SelectorState& state, RandomSource& random, const PlayerEvent& event);
+
+// The bits of SelectorState::tabKeysDown.
+namespace TabKeys {
+inline constexpr std::uint8_t Tab = 1;
+inline constexpr std::uint8_t Shift = 2;
+inline constexpr std::uint8_t Control = 4;
+inline constexpr std::uint8_t Alt = 8;
+} // namespace TabKeys
+
+} // namespace drawlet

@@ -1,0 +1,31 @@
+#include "Captions.h"
+
+#include "NumberText.h"
+
+namespace drawlet {
+
+std::string combinationsCaption(int count) {
+    return countLastCaption("Combinations -", count);
+}
+
+std::string quantityCaption(int quantity) {
+    return countLastCaption("Quantity of Combination Numbers to Pick -", quantity);
+}
+
+std::string pickSizeCaption(int pickSize) {
+    return countLastCaption("Lottery Pick Size -", pickSize);
+}
+
+std::string pickedCaption(int count) {
+    return countFirstCaption(count, "Exclusion or Inclusion Numbers");
+}
+
+std::string baseSetCaption(int inUse) {
+    return countFirstCaption(inUse >= 0 ? inUse : 0, "Base Set Numbers");
+}
+
+std::string playNumbersCaption(int count) {
+    return countFirstCaption(count, "Play Numbers");
+}
+
+} // namespace drawlet
