@@ -3,10 +3,11 @@
 // cost more than most handlers, so each repetition is kept short.
 
 #include "BaseSetSize.h"
-#include "ClearCommands.h"
+#include "Resets.h"
 #include "CombinationEntry.h"
 #include "CoreStates.h"
-#include "Events.h"
+#include "PlayerEvents.h"
+#include "Sliders.h"
 
 #include <benchmark/benchmark.h>
 #include <cstdio>
@@ -45,7 +46,9 @@ void BM_Core_HundredthCombination(benchmark::State& run) {
     const SelectorState start = beforeHundredthCombination(random);
     timeOnCopies(
         run, start,
-        [&](SelectorState& state) { txtNumber_KeyUp(state, random, kEntryBoxes - 1, '0', 0); },
+        [&](SelectorState& state) {
+            apply(state, random, KeyReleased{{ControlId::txtNumber, kEntryBoxes - 1}, '0', 0});
+        },
         [](const SelectorState& state) {
             require(state.lstNumbers.size() == kMaxCombinations && state.HScroll1.max == 1000 &&
                         !state.lstSort.lines().empty(),

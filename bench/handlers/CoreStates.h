@@ -4,11 +4,8 @@
 // player's events would build them, and a random source whose start-up seed is fixed so every
 // run picks the same way.
 
-#include "BaseSetSize.h"
-#include "CombinationEntry.h"
-#include "Events.h"
 #include "NumberText.h"
-#include "PlayNumbers.h"
+#include "PlayerEvents.h"
 #include "RandomSource.h"
 #include "SelectorState.h"
 #include "Startup.h"
@@ -33,11 +30,19 @@ inline std::string digitsFor(int combination, int box) {
     return formatTwoDigits((combination * 7 + box * 13) % 100);
 }
 
+// A number put into an entry box whole (as a paste would), then a key's release there.
+inline void fillEntryBox(SelectorState& state, RandomSource& random, int box,
+                         const std::string& digits) {
+    const FocusTarget target{ControlId::txtNumber, box};
+    apply(state, random, TextEdited{target, digits});
+    apply(state, random, KeyReleased{target, '0', 0});
+}
+
 inline SelectorState startedState(RandomSource& random) {
     SelectorState state;
     Form_Load(state, random);
     Form_Shown(state);
-    moveSlider(state, SliderId::HScroll2, 9);
+    apply(state, random, SliderMoved{SliderId::HScroll2, 9});
     return state;
 }
 
@@ -45,8 +50,7 @@ inline void enterCombinations(SelectorState& state, RandomSource& random, int co
     const auto first = static_cast<int>(state.lstNumbers.size());
     for (int combination = first; combination < first + count; ++combination) {
         for (int box = 0; box < kEntryBoxes; ++box) {
-            editEntryBox(state, box, digitsFor(combination, box));
-            txtNumber_KeyUp(state, random, box, '0', 0);
+            fillEntryBox(state, random, box, digitsFor(combination, box));
         }
     }
 }
@@ -57,18 +61,19 @@ inline SelectorState beforeHundredthCombination(RandomSource& random) {
     SelectorState state = startedState(random);
     enterCombinations(state, random, kMaxCombinations - 1);
     for (int box = 0; box < kEntryBoxes - 1; ++box) {
-        editEntryBox(state, box, digitsFor(kMaxCombinations - 1, box));
-        txtNumber_KeyUp(state, random, box, '0', 0);
+        fillEntryBox(state, random, box, digitsFor(kMaxCombinations - 1, box));
     }
-    editEntryBox(state, kEntryBoxes - 1, digitsFor(kMaxCombinations - 1, kEntryBoxes - 1));
+    apply(state, random,
+          TextEdited{{ControlId::txtNumber, kEntryBoxes - 1},
+                     digitsFor(kMaxCombinations - 1, kEntryBoxes - 1)});
     return state;
 }
 
 // Base set size 100 with auto-fill starting at 0: all 100 boxes in use, still empty.
 inline SelectorState hundredEmptyBoxes(RandomSource& random) {
     SelectorState state = startedState(random);
-    chooseAutoFillStart(state, 0);
-    moveSlider(state, SliderId::HScroll3, 100);
+    apply(state, random, Clicked{{ControlId::Option1, 0}});
+    apply(state, random, SliderMoved{SliderId::HScroll3, 100});
     return state;
 }
 
@@ -76,15 +81,15 @@ inline SelectorState hundredEmptyBoxes(RandomSource& random) {
 inline SelectorState busiestState(RandomSource& random) {
     SelectorState state = hundredEmptyBoxes(random);
     enterCombinations(state, random, kMaxCombinations);
-    Command1_Click(state);
-    chooseTypeOfSelection(state, SelectionType::Include);
+    apply(state, random, Clicked{{ControlId::Command1, 0}});
+    apply(state, random, Clicked{{ControlId::optInclusion, 0}});
     return state;
 }
 
 // Base set size 0 with auto-fill starting at 0, boxes empty: the start of the largest change.
 inline SelectorState emptyBaseSetStartingAtZero(RandomSource& random) {
     SelectorState state = startedState(random);
-    chooseAutoFillStart(state, 0);
+    apply(state, random, Clicked{{ControlId::Option1, 0}});
     return state;
 }
 

@@ -9,14 +9,13 @@
 //                        compared with every earlier pick, then every number added to the
 //                        sorted list and the repeats walked out.
 
-#include "CombinationEntry.h"
-#include "Events.h"
 #include "NumberText.h"
 #include "PlayNumbers.h"
 #include "RandomPick.h"
 #include "RandomSource.h"
 #include "SelectorState.h"
 #include "Startup.h"
+#include "handlers/CoreStates.h"
 #include "support/SideBySide.h"
 
 #include <array>
@@ -57,12 +56,10 @@ SelectorState stateWithHundredCombinations() {
     ClockSeededRandom random;
     Form_Load(state, random);
     random.seed(1);
-    moveSlider(state, SliderId::HScroll2, 9);
+    apply(state, random, SliderMoved{SliderId::HScroll2, 9});
     for (int combination = 0; combination < kMaxCombinations; ++combination) {
         for (int box = 0; box < kEntryBoxes; ++box) {
-            const std::string number = formatTwoDigits((combination * 7 + box * 13) % 100);
-            editEntryBox(state, box, number);
-            txtNumber_KeyUp(state, random, box, '0', 0);
+            bench::fillEntryBox(state, random, box, bench::digitsFor(combination, box));
         }
     }
     if (state.lstNumbers.size() != kMaxCombinations || state.HScroll1.value != 1000 ||
