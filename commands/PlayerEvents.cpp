@@ -9,30 +9,43 @@
 #include "Resets.h"
 #include "TabOrder.h"
 
+#include <iterator>
+
 namespace drawlet {
 namespace {
 
-// The bit of a key that a Tab move may leave down, 0 for any other key.
+// The bit of a key that a Tab move may leave down, 0 for any other key. Shift, Control and Alt
+// have consecutive codes.
 std::uint8_t tabKeyBit(int keyCode) {
-    switch (keyCode) {
-    case keys::Tab:
+    if (keyCode == keys::Tab) {
         return TabKeys::Tab;
-    case keys::Shift:
-        return TabKeys::Shift;
-    case keys::Control:
-        return TabKeys::Control;
-    case keys::Alt:
-        return TabKeys::Alt;
-    default:
-        return 0;
     }
+    if (keyCode >= keys::Shift && keyCode <= keys::Alt) {
+        return static_cast<std::uint8_t>(TabKeys::Shift << (keyCode - keys::Shift));
+    }
+    return 0;
 }
 
+// The modifiers held, as bits of tabKeysDown.
 std::uint8_t heldModifierBits(int shift) {
-    return static_cast<std::uint8_t>(((shift & modifiers::Shift) != 0 ? TabKeys::Shift : 0) |
-                                     ((shift & modifiers::Control) != 0 ? TabKeys::Control : 0) |
-                                     ((shift & modifiers::Alt) != 0 ? TabKeys::Alt : 0));
+    return static_cast<std::uint8_t>(
+        (shift & (modifiers::Shift | modifiers::Control | modifiers::Alt)) << 1);
 }
+
+// The handlers of the buttons that take nothing but the state.
+using Command = void (*)(SelectorState&);
+struct CommandButton {
+    ControlId button;
+    Command click;
+};
+constexpr CommandButton kCommandButtons[] = {
+    {ControlId::cmdClearComb, cmdClearComb_Click},
+    {ControlId::cmdClear, cmdClear_Click},
+    {ControlId::cmdClearBaseSet, cmdClearBaseSet_Click},
+    {ControlId::Command1, Command1_Click},
+};
+constexpr ControlId kTypeButtons[] = {ControlId::optExclusion, ControlId::optInclusion,
+                                      ControlId::optNone}; // in the order of SelectionType
 
 bool isBoxControl(FocusTarget control) {
     return control.control == ControlId::txtNumber || control.control == ControlId::txtSelNumbers;
@@ -78,36 +91,21 @@ struct Applier {
     }
 
     bool operator()(const Clicked& click) const {
-        switch (click.button.control) {
-        case ControlId::cmdPick:
+        const ControlId button = click.button.control;
+        if (button == ControlId::cmdPick) {
             cmdPick_Click(state, random);
-            break;
-        case ControlId::cmdClearComb:
-            cmdClearComb_Click(state);
-            break;
-        case ControlId::cmdClear:
-            cmdClear_Click(state);
-            break;
-        case ControlId::cmdClearBaseSet:
-            cmdClearBaseSet_Click(state);
-            break;
-        case ControlId::Command1:
-            Command1_Click(state);
-            break;
-        case ControlId::optExclusion:
-            chooseTypeOfSelection(state, SelectionType::Exclude);
-            break;
-        case ControlId::optInclusion:
-            chooseTypeOfSelection(state, SelectionType::Include);
-            break;
-        case ControlId::optNone:
-            chooseTypeOfSelection(state, SelectionType::None);
-            break;
-        case ControlId::Option1:
+        } else if (button == ControlId::Option1) {
             chooseAutoFillStart(state, click.button.index);
-            break;
-        default:
-            break;
+        }
+        for (const CommandButton& command : kCommandButtons) {
+            if (command.button == button) {
+                command.click(state);
+            }
+        }
+        for (std::size_t type = 0; type < std::size(kTypeButtons); ++type) {
+            if (kTypeButtons[type] == button) {
+                chooseTypeOfSelection(state, static_cast<SelectionType>(type));
+            }
         }
         return true;
     }

@@ -11,6 +11,7 @@
 #include "SelectorState.h"
 #include "Sliders.h"
 
+#include <cstdint>
 #include <string>
 #include <variant>
 
@@ -19,25 +20,13 @@ namespace drawlet {
 // Key codes as the spec's KeyUp handlers number them. A digit or letter key has the code of its
 // character ('0' to '9', 'A' to 'Z').
 namespace keys {
-inline constexpr int Backspace = 8;
-inline constexpr int Tab = 9;
-inline constexpr int Return = 13;
-inline constexpr int Shift = 16;
-inline constexpr int Control = 17;
-inline constexpr int Alt = 18;
-inline constexpr int Escape = 27;
-inline constexpr int Left = 37;
-inline constexpr int Up = 38;
-inline constexpr int Right = 39;
-inline constexpr int Down = 40;
-inline constexpr int Delete = 46;
+enum : int { Backspace = 8, Tab = 9, Return = 13, Shift = 16, Control = 17, Alt = 18 };
+enum : int { Escape = 27, Left = 37, Up = 38, Right = 39, Down = 40, Delete = 46 };
 } // namespace keys
 
 // The modifiers held with a key, added up as the spec's Shift argument adds them.
 namespace modifiers {
-inline constexpr int Shift = 1;
-inline constexpr int Control = 2;
-inline constexpr int Alt = 4;
+enum : int { Shift = 1, Control = 2, Alt = 4 };
 } // namespace modifiers
 
 // A key goes down in the control with the focus. `character` is the character it types, 0 for
@@ -92,12 +81,10 @@ using PlayerEvent =
 // a modifier goes down.
 bool apply(SelectorState& state, RandomSource& random, const PlayerEvent& event);
 
-// The bits of SelectorState::tabKeysDown.
+// The bits of SelectorState::tabKeysDown: Tab, and the modifiers one place above their bit in
+// the Shift argument.
 namespace TabKeys {
-inline constexpr std::uint8_t Tab = 1;
-inline constexpr std::uint8_t Shift = 2;
-inline constexpr std::uint8_t Control = 4;
-inline constexpr std::uint8_t Alt = 8;
+enum : std::uint8_t { Tab = 1, Shift = 2, Control = 4, Alt = 8 };
 } // namespace TabKeys
 
 } // namespace drawlet

@@ -33,10 +33,6 @@ void resetCombinations(SelectorState& state) {
     Display_Play_Numbers(state);
 }
 
-void cmdClearComb_Click(SelectorState& state) {
-    resetCombinations(state);
-}
-
 void cmdClear_Click(SelectorState& state) {
     clearBaseSetTexts(state);
     resetCombinations(state);

@@ -11,7 +11,9 @@ namespace drawlet {
 void resetCombinations(SelectorState& state);
 
 // "Clear Combinations": the combination reset.
-void cmdClearComb_Click(SelectorState& state);
+inline void cmdClearComb_Click(SelectorState& state) {
+    resetCombinations(state);
+}
 
 // "Clear All": the combination reset, and every base set text and stored number thrown away too;
 // Exclude is selected, the focus goes to the first entry box and the play numbers are rebuilt.

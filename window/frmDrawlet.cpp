@@ -24,37 +24,19 @@ bool isBox(FocusTarget target) {
 // The core's key code for a Qt key: digits and letters share their codes, Shift+Tab is Tab
 // with Shift held, and a key the core has no name for is 0.
 int keyCodeOf(int qtKey) {
-    switch (qtKey) {
-    case Qt::Key_Backspace:
-        return keys::Backspace;
-    case Qt::Key_Tab:
-    case Qt::Key_Backtab:
-        return keys::Tab;
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
-        return keys::Return;
-    case Qt::Key_Shift:
-        return keys::Shift;
-    case Qt::Key_Control:
-        return keys::Control;
-    case Qt::Key_Alt:
-    case Qt::Key_AltGr:
-        return keys::Alt;
-    case Qt::Key_Escape:
-        return keys::Escape;
-    case Qt::Key_Left:
-        return keys::Left;
-    case Qt::Key_Up:
-        return keys::Up;
-    case Qt::Key_Right:
-        return keys::Right;
-    case Qt::Key_Down:
-        return keys::Down;
-    case Qt::Key_Delete:
-        return keys::Delete;
-    default:
-        return qtKey >= Qt::Key_Space && qtKey <= Qt::Key_Z ? qtKey : 0;
+    static const std::unordered_map<int, int> named = {
+        {Qt::Key_Backspace, keys::Backspace}, {Qt::Key_Tab, keys::Tab},
+        {Qt::Key_Backtab, keys::Tab},         {Qt::Key_Return, keys::Return},
+        {Qt::Key_Enter, keys::Return},        {Qt::Key_Shift, keys::Shift},
+        {Qt::Key_Control, keys::Control},     {Qt::Key_Alt, keys::Alt},
+        {Qt::Key_AltGr, keys::Alt},           {Qt::Key_Escape, keys::Escape},
+        {Qt::Key_Left, keys::Left},           {Qt::Key_Up, keys::Up},
+        {Qt::Key_Right, keys::Right},         {Qt::Key_Down, keys::Down},
+        {Qt::Key_Delete, keys::Delete}};
+    if (const auto found = named.find(qtKey); found != named.end()) {
+        return found->second;
     }
+    return qtKey >= Qt::Key_Space && qtKey <= Qt::Key_Z ? qtKey : 0;
 }
 
 // The modifiers held, as the core adds them up.
