@@ -24,7 +24,7 @@ SANITIZER_ENV := \
 	UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1 \
 	$(if $(wildcard tests/lsan.supp),LSAN_OPTIONS=suppressions=$(CURDIR)/tests/lsan.supp)
 
-SOURCE_DIRS := engine entry window app tests bench fuzz
+SOURCE_DIRS := engine entry commands window app tests bench fuzz
 
 .PHONY: deps run screenshot test test-sanitize fuzz bench package format clean
 

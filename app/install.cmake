@@ -1,4 +1,4 @@
-# Install rules and the Debian package.
+# Install rules. The Debian package made of them is set up at the top level.
 #
 # The layout is what a Linux desktop looks for: the program on the PATH, its launcher, its
 # AppStream description for software centres, and a scalable icon under the application id.
@@ -12,30 +12,3 @@ install(FILES ${CMAKE_CURRENT_SOURCE_DIR}/${DRAWLET_APP_ID}.metainfo.xml
         DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
 install(FILES ${CMAKE_CURRENT_SOURCE_DIR}/${DRAWLET_APP_ID}.svg
         DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)
-
-set(CPACK_GENERATOR "DEB")
-set(CPACK_PACKAGE_NAME "drawlet-selector")
-set(CPACK_PACKAGE_VENDOR "The Drawlet Selector developers")
-set(CPACK_PACKAGE_CONTACT "The Drawlet Selector developers <maintainers@drawlet.org>")
-set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
-set(CPACK_PACKAGE_DESCRIPTION_SUMMARY
-    "Pick lottery numbers and exclude them from or include them in your own set")
-set(CPACK_PACKAGE_DESCRIPTION
-    "Drawlet Selector is a small one-window tool for lottery players. Type in combinations of
-two-digit lottery numbers, let the tool pick some of them at random, and then remove
-the picked numbers from, add them to, or leave untouched a base set of your own. The
-result, the play numbers, is shown as one ascending line with its count.")
-set(CPACK_PACKAGING_INSTALL_PREFIX "/usr")
-set(CPACK_STRIP_FILES ON)
-
-set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
-set(CPACK_DEBIAN_PACKAGE_SECTION "utils")
-set(CPACK_DEBIAN_PACKAGE_PRIORITY "optional")
-set(CPACK_DEBIAN_PACKAGE_MAINTAINER "${CPACK_PACKAGE_CONTACT}")
-set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "https://drawlet.org/")
-# The libraries the program links are found by dpkg-shlibdeps; the SVG icon engine is a plugin
-# Qt loads at run time, which no link line shows, so it is named here.
-set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "libqt6svg6")
-
-include(CPack)

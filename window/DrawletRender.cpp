@@ -12,6 +12,8 @@
 #include <QScrollBar>
 #include <QSignalBlocker>
 #include <algorithm>
+#include <utility>
+#include <vector>
 
 namespace drawlet {
 namespace {
@@ -59,11 +61,12 @@ void showSlider(QScrollBar* widget, const ScrollBar& slider) {
 
 template <std::size_t Count>
 void showBoxTexts(const std::array<QLineEdit*, Count>& widgets, const BoxRow<Count>& boxes) {
-    for (std::size_t i = 0; i < Count; ++i) {
-        const QString text = qtText(boxes[static_cast<int>(i)].text);
-        if (widgets[i]->text() != text) {
-            const QSignalBlocker blocker(widgets[i]);
-            widgets[i]->setText(text);
+    auto box = boxes.begin();
+    for (QLineEdit* widget : widgets) {
+        const QString text = qtText((box++)->text);
+        if (widget->text() != text) {
+            const QSignalBlocker blocker(widget);
+            widget->setText(text);
         }
     }
 }
@@ -75,26 +78,25 @@ void showBoxTexts(const std::array<QLineEdit*, Count>& widgets, const BoxRow<Cou
 template <std::size_t Count>
 void showBoxVisibility(QWidget* container, const std::array<QLineEdit*, Count>& widgets,
                        const BoxRow<Count>& boxes) {
-    const auto differs = [&](std::size_t i) {
-        return widgets[i]->isHidden() == boxes[static_cast<int>(i)].visible;
-    };
-    std::size_t changes = 0;
-    for (std::size_t i = 0; i < Count; ++i) {
-        changes += differs(i) ? 1 : 0;
+    std::vector<std::pair<QLineEdit*, bool>> changes; // each widget to change, shown or not
+    auto box = boxes.begin();
+    for (QLineEdit* widget : widgets) {
+        const bool visible = (box++)->visible;
+        if (widget->isHidden() == visible) {
+            changes.emplace_back(widget, visible);
+        }
     }
-    if (changes == 0) {
+    if (changes.empty()) {
         return;
     }
     const QWidget* focused = QApplication::focusWidget();
-    const bool batch = container != nullptr && changes > 1 && !container->isHidden() &&
+    const bool batch = container != nullptr && changes.size() > 1 && !container->isHidden() &&
                        !(focused != nullptr && container->isAncestorOf(focused));
     if (batch) {
         container->hide();
     }
-    for (std::size_t i = 0; i < Count; ++i) {
-        if (differs(i)) {
-            widgets[i]->setHidden(!boxes[static_cast<int>(i)].visible);
-        }
+    for (const auto& [widget, visible] : changes) {
+        widget->setHidden(!visible);
     }
     if (batch) {
         container->show();
