@@ -53,7 +53,8 @@ void txtNumber_GotFocus(SelectorState& state, int index) {
 }
 
 // Acts on the release of any key, judged only by the text of the box: an arrow key or Shift
-// released in a finished box moves on just as the second digit does.
+// released in a finished box moves on just as the second digit does. (The releases that belong
+// to a Tab move never get here: apply() keeps them out.)
 void txtNumber_KeyUp(SelectorState& state, RandomSource& random, int index) {
     const TextBox* box = state.txtNumber.at(index);
     if (box == nullptr || !holdsNumber(box->text)) {

@@ -4,10 +4,12 @@
 // checks every rule after each one.
 //
 // The first byte picks a profile (a mix of events), the second the pick size; then each move
-// takes one byte for its kind and as many as it needs for its arguments. Some moves are single
-// handler calls with any arguments, out-of-range indices included; others play the player
-// realistically: a typed key is the key filter, then the text the box now holds, then the key's
-// release in the box with the focus. The storm stops when the bytes run out or a rule breaks.
+// takes one byte for its kind and as many as it needs for its arguments. Most moves are the
+// player's events through apply(), as the window makes them, out-of-range indices included; a
+// typed key is its press, then the text the box now holds, then the key's release in the box
+// with the focus. A few are single handler calls with any arguments. The storm stops when the
+// bytes run out or a rule breaks. fuzz/corpus holds seeds; make_seeds.py writes those that lead
+// to rarely reached handlers.
 
 #include "Invariants.h"
 #include "RandomSource.h"

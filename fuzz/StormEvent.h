@@ -1,7 +1,8 @@
 #pragma once
 
-// One event of a storm: a single handler call, exactly as the window would make it for one Qt
-// event, with what it returned. The checker judges the state after each one.
+// One event of a storm: one player event through apply(), exactly as the window would make it
+// for one Qt event, or one handler called directly with any arguments; with what it returned.
+// The checker judges the state after each one.
 
 #include "SelectorState.h"
 
@@ -12,25 +13,25 @@
 namespace drawlet::storm {
 
 enum class Action : std::uint8_t {
-    EntryKeyPress,       // txtNumber_KeyPress(index, key)
-    EntryKeyUp,          // txtNumber_KeyUp(index, value, shift)
-    EntryGotFocus,       // txtNumber_GotFocus(index)
-    EntryEdit,           // editEntryBox(index, text)
-    BaseKeyPress,        // txtSelNumbers_KeyPress(index, key)
-    BaseKeyUp,           // txtSelNumbers_KeyUp(index, value, shift)
-    BaseGotFocus,        // txtSelNumbers_GotFocus(index)
-    BaseEdit,            // editBaseSetBox(index, text)
-    MoveSlider,          // moveSlider(slider index, value)
+    EntryKeyPress,       // KeyPressed in txtNumber(index), key as code and character
+    EntryKeyUp,          // KeyReleased in txtNumber(index): value is the key code
+    EntryGotFocus,       // txtNumber_GotFocus(index) run directly
+    EntryEdit,           // TextEdited in txtNumber(index)
+    BaseKeyPress,        // KeyPressed in txtSelNumbers(index)
+    BaseKeyUp,           // KeyReleased in txtSelNumbers(index)
+    BaseGotFocus,        // txtSelNumbers_GotFocus(index) run directly
+    BaseEdit,            // TextEdited in txtSelNumbers(index)
+    MoveSlider,          // SliderMoved (slider index 1..3, value)
     SliderChange,        // HScroll1/2/3_Change run directly (index 1..3)
-    Focus,               // focusControl(target)
-    Pick,                // cmdPick_Click
-    ClearCombinations,   // cmdClearComb_Click
-    ClearAll,            // cmdClear_Click
-    ClearBaseSet,        // cmdClearBaseSet_Click
-    AutoFill,            // Command1_Click
-    ChooseAutoFillStart, // chooseAutoFillStart(index)
-    Option1Click,        // Option1_Click(index)
-    ChooseType,          // chooseTypeOfSelection(index as Exclude, Include, None)
+    Focus,               // FocusArrived at target
+    Pick,                // Clicked cmdPick
+    ClearCombinations,   // Clicked cmdClearComb
+    ClearAll,            // Clicked cmdClear
+    ClearBaseSet,        // Clicked cmdClearBaseSet
+    AutoFill,            // Clicked Command1
+    ChooseAutoFillStart, // Clicked Option1(index)
+    Option1Click,        // Option1_Click run directly
+    ChooseType,          // Clicked optExclusion, optInclusion or optNone (index 0..2)
     TypeButtonClick,     // optExclusion/optInclusion/optNone_Click by index
     TypeButtonGotFocus,  // optExclusion/optInclusion/optNone_GotFocus by index
     RebuildPlayNumbers,  // Display_Play_Numbers
@@ -45,7 +46,8 @@ struct StormEvent {
     std::string text;
     FocusTarget target;
 
-    // What the handler gave back: the key after the filter, whether a box took an edited text.
+    // What apply() gave back: the key after the filter, whether a box took an edited text or a
+    // release reached the box.
     std::int16_t keyAfter = 0;
     bool accepted = false;
 

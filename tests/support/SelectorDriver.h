@@ -1,7 +1,8 @@
 #pragma once
 
-// Drives the core handlers the way the window does, so that tests read as what the player does:
-// start the window, type keys into boxes, move sliders, click buttons. It also plays the part
+// Drives the core through apply() with the player's events, as the window does, so that tests
+// read as what the player does: start the window, type keys into boxes, move sliders, click
+// buttons. It also plays the part
 // the toolkit plays for a two-character box (the selection that the focus handling asks for,
 // the two-character limit, Backspace), and never decides anything the core decides.
 
