@@ -6,14 +6,6 @@
 
 namespace drawlet {
 
-std::string autoFillCaption(const SelectorState& state, int inUse) {
-    if (inUse <= 0) {
-        return "Auto Fill Base Set 00 to NN";
-    }
-    return "Auto Fill Base Set " + formatTwoDigits(autoFillStart(state)) + " to " +
-           formatTwoDigits(state.HScroll3.value - 1);
-}
-
 void showBoxesInUse(SelectorState& state, int inUse) {
     for (int i = 0; i < kBaseSetBoxes; ++i) {
         state.txtSelNumbers[i].visible = i + 1 <= inUse;

@@ -2,8 +2,6 @@
 
 #include "SelectorState.h"
 
-#include <string>
-
 namespace drawlet {
 
 // The auto-fill start Option1(0..1) and the auto-fill button Command1, which with the base set
@@ -23,8 +21,5 @@ void chooseAutoFillStart(SelectorState& state, int index);
 
 // Shows the base set boxes in use and hides all others.
 void showBoxesInUse(SelectorState& state, int inUse);
-
-// "Auto Fill Base Set 01 to 49" for the boxes in use, "... 00 to NN" when none is.
-std::string autoFillCaption(const SelectorState& state, int inUse);
 
 } // namespace drawlet

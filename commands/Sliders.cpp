@@ -34,7 +34,7 @@ void HScroll3_Change(SelectorState& state) {
     state.lstPlaySort.clear();
     const int inUse = inUseCount(state);
     showBoxesInUse(state, inUse);
-    state.Command1 = autoFillCaption(state, inUse);
+    state.Command1 = autoFillCaption(inUse, autoFillStart(state), state.HScroll3.value - 1);
     state.Frame2 = baseSetCaption(inUse);
     Display_Play_Numbers(state);
 }

@@ -28,4 +28,11 @@ std::string playNumbersCaption(int count) {
     return countFirstCaption(count, "Play Numbers");
 }
 
+std::string autoFillCaption(int inUse, int first, int last) {
+    if (inUse <= 0) {
+        return "Auto Fill Base Set 00 to NN";
+    }
+    return "Auto Fill Base Set " + formatTwoDigits(first) + " to " + formatTwoDigits(last);
+}
+
 } // namespace drawlet

@@ -25,4 +25,8 @@ std::string baseSetCaption(int inUse);
 // Frame3, "12 - Play Numbers": how many play numbers there are.
 std::string playNumbersCaption(int count);
 
+// Command1, "Auto Fill Base Set 01 to 49": the numbers auto-fill writes, first to last;
+// "Auto Fill Base Set 00 to NN" while no box is in use.
+std::string autoFillCaption(int inUse, int first, int last);
+
 } // namespace drawlet

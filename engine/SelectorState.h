@@ -155,7 +155,7 @@ struct SelectorState {
     std::string Frame1 = pickedCaption(0);       // around Label3: how many numbers were picked
     std::string Frame2 = baseSetCaption(0);      // around the base set boxes: how many are in use
     std::string Frame3 = playNumbersCaption(0);  // around Label5: how many play numbers
-    std::string Command1 = "Auto Fill Base Set 00 to NN"; // the auto-fill button's caption
+    std::string Command1 = autoFillCaption(0, 0, 0); // the auto-fill button: what it writes
 
     // The control with the keyboard focus. `focusMoves` counts every time the focus was set and
     // its focus handling ran, so the window knows when to apply the focus and box selection.
