@@ -17,14 +17,14 @@
 
 namespace drawlet {
 
-// Key codes as the spec's KeyUp handlers number them. A digit or letter key has the code of its
+// Key codes as the KeyUp handlers number them. A digit or letter key has the code of its
 // character ('0' to '9', 'A' to 'Z').
 namespace keys {
 enum : int { Backspace = 8, Tab = 9, Return = 13, Shift = 16, Control = 17, Alt = 18 };
 enum : int { Escape = 27, Left = 37, Up = 38, Right = 39, Down = 40, Delete = 46 };
 } // namespace keys
 
-// The modifiers held with a key, added up as the spec's Shift argument adds them.
+// The modifiers held with a key, added up as a KeyUp handler's shift state adds them.
 namespace modifiers {
 enum : int { Shift = 1, Control = 2, Alt = 4 };
 } // namespace modifiers
