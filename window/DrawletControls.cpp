@@ -1,5 +1,8 @@
 #include "DrawletControls.h"
 
+#include "ButtonKeys.h"
+#include "ReadableColours.h"
+
 #include <QButtonGroup>
 #include <QGroupBox>
 #include <QLabel>
@@ -57,9 +60,7 @@ QLabel* numbersLine(QGroupBox* frame, const char* name, const QColor& colour) {
     widget->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     // Selectable labels take the focus only by click; the keyboard must reach them too.
     widget->setFocusPolicy(Qt::StrongFocus);
-    QPalette palette = widget->palette();
-    palette.setColor(QPalette::WindowText, colour);
-    widget->setPalette(palette);
+    keepReadable(widget, colour);
     return widget;
 }
 
@@ -105,6 +106,7 @@ QPushButton* button(QWidget* form, const char* name, const char* caption, int le
     auto* widget = place<QPushButton>(form, QLatin1String(name), left, top, width, height);
     widget->setText(QString::fromLatin1(caption));
     widget->setAutoDefault(false);
+    pressOnReturn(widget);
     return widget;
 }
 

@@ -1,5 +1,6 @@
 #include "frmDrawlet.h"
 
+#include "AccessibleControls.h"
 #include "BaseSetEntry.h"
 #include "BaseSetSize.h"
 #include "ClearCommands.h"
@@ -44,6 +45,7 @@ frmDrawlet::frmDrawlet(RandomSource& random, QWidget* parent)
     run([this](SelectorState& state) { Form_Load(state, random_); });
     connectControls();
     watchControls();
+    describeToAssistiveTools(controls_, state_);
 }
 
 template <class Handler>
