@@ -13,6 +13,8 @@ DEPS := g++ make cmake ninja-build pkg-config \
 	xvfb xauth x11-utils imagemagick xdotool \
 	dbus dbus-x11 at-spi2-core python3 python3-gi python3-pyatspi gir1.2-atspi-2.0 \
 	fonts-dejavu-core librsvg2-bin appstream desktop-file-utils dpkg-dev file
+# The colour schemes the contrast test shows the window under (tests/contrast).
+DEPS += qt6ct
 
 FUZZ_SECONDS ?= 60
 SCREENSHOT ?= build/default/screenshot.png

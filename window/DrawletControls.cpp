@@ -1,5 +1,7 @@
 #include "DrawletControls.h"
 
+#include "ButtonKeys.h"
+#include "ReadableColours.h"
 #include "TabOrder.h"
 
 #include <QButtonGroup>
@@ -59,9 +61,7 @@ QLabel* numbersLine(QGroupBox* frame, const char* name, const QColor& colour) {
     widget->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     // Selectable labels take the focus only by click; the keyboard must reach them too.
     widget->setFocusPolicy(Qt::StrongFocus);
-    QPalette palette = widget->palette();
-    palette.setColor(QPalette::WindowText, colour);
-    widget->setPalette(palette);
+    keepReadable(widget, colour);
     return widget;
 }
 
@@ -107,6 +107,7 @@ QPushButton* button(QWidget* form, const char* name, const char* caption, int le
     auto* widget = place<QPushButton>(form, QLatin1String(name), left, top, width, height);
     widget->setText(QString::fromLatin1(caption));
     widget->setAutoDefault(false);
+    pressOnReturn(widget);
     return widget;
 }
 

@@ -1,5 +1,6 @@
 #include "frmDrawlet.h"
 
+#include "AccessibleControls.h"
 #include "DrawletRender.h"
 #include "Startup.h"
 #include "TabOrder.h"
@@ -67,6 +68,7 @@ frmDrawlet::frmDrawlet(RandomSource& random, QWidget* parent)
     render();
     connectControls();
     watchControls();
+    describeToAssistiveTools(controls_, state_);
 }
 
 // Returns whether the control took the input (see apply()).

@@ -173,8 +173,9 @@ class Drawlet:
         self.expect("a click puts the focus into the first entry box", focus="Drawlet 1")
         self.window.type("".join(numbers))
 
-    def set_base_set_size_by_value(self, size):
-        self.window.set_value(self.HScroll3, size)
+    def set_base_set_size_by_value(self, boxes):
+        """The slider reads and takes the number of boxes in use, as the frame counts them."""
+        self.window.set_value(self.HScroll3, boxes)
 
 
 # -- the scenarios ---------------------------------------------------------------------------
@@ -183,6 +184,7 @@ class Drawlet:
 def start_up(d):
     d.window.give_keyboard_focus()
     d.expect_view("the window right after start-up", START_UP_VIEW)
+    d.expect("the pick-size slider reads as the pick size", HScroll2=5)
 
 
 def typing_a_combination(d):
@@ -247,11 +249,11 @@ def auto_fill_and_the_types_of_selection(d):
 
     # A click on the slider's track moves it a large step, a click on its right arrow one step.
     d.window.click(d.HScroll3, at=0.75)
-    d.expect("a click on the track moves the base set size by ten", HScroll3=10,
+    d.expect("a click on the track moves the base set size by ten: nine boxes in use", HScroll3=9,
              Frame2="9 - Base Set Numbers", Command1="Auto Fill Base Set 01 to 09",
              base_set_boxes_shown=list(range(1, 10)), base_set_texts=[""] * 9)
     d.window.click(d.HScroll3, squares_from_right=1)
-    d.expect("a click on the right arrow moves the base set size by one", HScroll3=11,
+    d.expect("a click on the right arrow moves the base set size by one", HScroll3=10,
              Frame2="10 - Base Set Numbers", Command1="Auto Fill Base Set 01 to 10",
              base_set_boxes_shown=list(range(1, 11)), base_set_texts=[""] * 10,
              Frame3="0 - Play Numbers", Label5="")
@@ -279,8 +281,8 @@ def auto_fill_and_the_types_of_selection(d):
 def clear_all(d):
     d.enter_combination()
     d.expect("the combination is stored", lstNumbers=[COMBINATION_LINE])
-    d.set_base_set_size_by_value(11)
-    d.expect("the base set size set through the accessibility interface", HScroll3=11,
+    d.set_base_set_size_by_value(10)
+    d.expect("the base set size set through the accessibility interface", HScroll3=10,
              Frame2="10 - Base Set Numbers", Command1="Auto Fill Base Set 01 to 10")
     d.window.click(d.entry[0])
     d.window.type("4")
@@ -302,14 +304,14 @@ def clear_all(d):
         "base set texts": [""] * 10,
     })
     d.expect_view("Clear All empties everything but the sizes", cleared)
-    d.expect("Clear All sets the quantity back to 1", HScroll1=1, HScroll3=11)
+    d.expect("Clear All sets the quantity back to 1", HScroll1=1, HScroll3=10)
 
 
 def clear_base_set(d):
     d.enter_combination()
     d.expect("the combination is stored", lstNumbers=[COMBINATION_LINE])
-    d.set_base_set_size_by_value(11)
-    d.expect("the base set size set through the accessibility interface", HScroll3=11,
+    d.set_base_set_size_by_value(10)
+    d.expect("the base set size set through the accessibility interface", HScroll3=10,
              base_set_boxes_shown=list(range(1, 11)))
     d.window.click(d.Command1)
     d.window.click(d.options["Include"])
@@ -328,5 +330,5 @@ def clear_base_set(d):
         checked=["1", "Include"],
         lstNumbers=[COMBINATION_LINE],
         Label3=COMBINATION_LINE,
-        HScroll3=11,
+        HScroll3=10,
     )

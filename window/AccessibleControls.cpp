@@ -1,0 +1,125 @@
+#include "AccessibleControls.h"
+
+#include <QAccessibleValueInterface>
+#include <QAccessibleWidget>
+#include <QLabel>
+#include <QRadioButton>
+#include <QScrollBar>
+#include <algorithm>
+#include <functional>
+
+namespace drawlet {
+namespace {
+
+// A slider that reads as its caption shows: the slider's own value plus an offset, never below
+// zero.
+class CaptionValueSlider final : public QAccessibleWidget, public QAccessibleValueInterface {
+public:
+    CaptionValueSlider(QScrollBar* slider, std::function<int()> offset)
+        : QAccessibleWidget(slider, QAccessible::ScrollBar), offset_(std::move(offset)) {}
+
+    void* interface_cast(QAccessible::InterfaceType type) override {
+        if (type == QAccessible::ValueInterface) {
+            return static_cast<QAccessibleValueInterface*>(this);
+        }
+        return QAccessibleWidget::interface_cast(type);
+    }
+
+    QString text(QAccessible::Text which) const override {
+        if (which == QAccessible::Value) {
+            return QString::number(shown(slider()->value()));
+        }
+        return QAccessibleWidget::text(which);
+    }
+
+    QVariant currentValue() const override { return shown(slider()->value()); }
+    void setCurrentValue(const QVariant& value) override {
+        slider()->setValue(value.toInt() - offset_());
+    }
+    QVariant maximumValue() const override { return shown(slider()->maximum()); }
+    QVariant minimumValue() const override { return shown(slider()->minimum()); }
+    QVariant minimumStepSize() const override { return slider()->singleStep(); }
+
+private:
+    QScrollBar* slider() const { return static_cast<QScrollBar*>(widget()); }
+    int shown(int value) const { return std::max(0, value + offset_()); }
+
+    std::function<int()> offset_;
+};
+
+// One of the types of selection, labelled by the caption in front of the three.
+class LabelledOption final : public QAccessibleWidget {
+public:
+    LabelledOption(QRadioButton* option, QLabel* caption)
+        : QAccessibleWidget(option, QAccessible::RadioButton), caption_(caption) {}
+
+    QString text(QAccessible::Text which) const override {
+        if (which == QAccessible::Name && widget()->accessibleName().isEmpty()) {
+            return option()->text();
+        }
+        return QAccessibleWidget::text(which);
+    }
+
+    QAccessible::State state() const override {
+        QAccessible::State state = QAccessibleWidget::state();
+        state.checkable = true;
+        state.checked = option()->isChecked();
+        return state;
+    }
+
+    QList<QPair<QAccessibleInterface*, QAccessible::Relation>>
+    relations(QAccessible::Relation match) const override {
+        auto found = QAccessibleWidget::relations(match);
+        if (match & QAccessible::Label) {
+            found.append({QAccessible::queryAccessibleInterface(caption_), QAccessible::Label});
+        }
+        return found;
+    }
+
+    QStringList actionNames() const override {
+        return QStringList{toggleAction()} + QAccessibleWidget::actionNames();
+    }
+    void doAction(const QString& action) override {
+        if (action == toggleAction() || action == pressAction()) {
+            option()->click();
+        } else {
+            QAccessibleWidget::doAction(action);
+        }
+    }
+
+private:
+    QRadioButton* option() const { return static_cast<QRadioButton*>(widget()); }
+
+    QLabel* caption_;
+};
+
+// Qt made an interface for every widget as it was built; the new one takes its place.
+void replaceInterface(QAccessibleInterface* replacement) {
+    if (QAccessibleInterface* made = QAccessible::queryAccessibleInterface(replacement->object())) {
+        QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(made));
+    }
+    QAccessible::registerAccessibleInterface(replacement);
+}
+
+} // namespace
+
+void describeToAssistiveTools(const DrawletControls& c, const SelectorState& state) {
+    replaceInterface(new CaptionValueSlider(c.HScroll2, [] { return 1; }));
+    replaceInterface(
+        new CaptionValueSlider(c.HScroll3, [&state] { return -autoFillStart(state); }));
+    // A new auto-fill start changes what the base set size slider reads without moving it. The
+    // window's own click handling has run by then: it was connected first.
+    for (QRadioButton* start : c.Option1) {
+        QObject::connect(start, &QAbstractButton::clicked, c.HScroll3, [slider = c.HScroll3] {
+            QAccessibleValueChangeEvent changed(
+                slider,
+                QAccessible::queryAccessibleInterface(slider)->valueInterface()->currentValue());
+            QAccessible::updateAccessibility(&changed);
+        });
+    }
+    for (QRadioButton* option : {c.optExclusion, c.optInclusion, c.optNone}) {
+        replaceInterface(new LabelledOption(option, c.Label6));
+    }
+}
+
+} // namespace drawlet
