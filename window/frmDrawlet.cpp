@@ -62,6 +62,7 @@ void frmDrawlet::render() {
         }
     }
     followFocusMovedByQt();
+    announcer_.rendered(state_);
 }
 
 // Hiding the control that holds the focus makes Qt pass the focus along the tab chain. The
@@ -91,7 +92,10 @@ void frmDrawlet::connectControls() {
     const auto onClick = [this](QAbstractButton* button, auto handler) {
         connect(button, &QAbstractButton::clicked, this, [this, handler] { run(handler); });
     };
-    onClick(c.cmdPick, [this](SelectorState& state) { cmdPick_Click(state, random_); });
+    onClick(c.cmdPick, [this](SelectorState& state) {
+        announcer_.pickPressed();
+        cmdPick_Click(state, random_);
+    });
     onClick(c.cmdClearComb, cmdClearComb_Click);
     onClick(c.cmdClear, cmdClear_Click);
     onClick(c.cmdClearBaseSet, cmdClearBaseSet_Click);
