@@ -12,7 +12,8 @@ DEPS := g++ make cmake ninja-build pkg-config \
 	clang libclang-rt-14-dev clang-format \
 	xvfb xauth x11-utils imagemagick xdotool \
 	dbus dbus-x11 at-spi2-core python3 python3-gi python3-pyatspi gir1.2-atspi-2.0 \
-	fonts-dejavu-core librsvg2-bin appstream desktop-file-utils dpkg-dev file
+	fonts-dejavu-core librsvg2-bin appstream desktop-file-utils dpkg-dev file \
+	orca weston qt6-wayland # the spoken results (Orca) and the native Wayland run (weston)
 
 FUZZ_SECONDS ?= 60
 SCREENSHOT ?= build/default/screenshot.png

@@ -8,11 +8,14 @@ closes, whether the checks passed, failed or ran out of time.
 """
 
 import os
+import re
 import shutil
 import signal
 import subprocess
 import tempfile
+import threading
 import time
+import tty
 
 # What the private desktop needs from the system; without them the test cannot run at all.
 REQUIRED_TOOLS = (
@@ -23,6 +26,9 @@ REQUIRED_TOOLS = (
     "/usr/libexec/at-spi2-registryd",
 )
 
+ORCA = "/usr/bin/orca"
+# What the spoken checks need on top.
+SPEECH_TOOLS = (ORCA,)
 
 SETPRIV = "/usr/bin/setpriv"
 
@@ -31,8 +37,8 @@ class SessionError(RuntimeError):
     """The private desktop could not be brought up."""
 
 
-def missing_tools():
-    return [tool for tool in REQUIRED_TOOLS if not os.access(tool, os.X_OK)]
+def missing_tools(tools=REQUIRED_TOOLS):
+    return [tool for tool in tools if not os.access(tool, os.X_OK)]
 
 
 def _read_line_from(fd, what, timeout):
@@ -63,6 +69,7 @@ class DesktopSession:
         self._processes = []  # (description, Popen), stopped in reverse order
         self.env = self._private_environment()
         self.a11y_address = None
+        self._screen_readers = []
 
     # -- environment ------------------------------------------------------------------------
 
@@ -201,6 +208,28 @@ class DesktopSession:
         env["QT_ACCESSIBILITY"] = "1"
         return self._start(name, [program], env=env)
 
+    def start_screen_reader(self, timeout=30):
+        """Starts Orca on this desktop and returns a ScreenReader with what it says, once Orca
+        has said that it is on."""
+        env = dict(self.env)
+        # No synthesiser: left alone, the speech client would start a speech server of its own,
+        # outside this session. With nothing to start, Orca still logs every utterance.
+        env["SPEECHD_CMD"] = os.path.join(self.root, "no-speech-server")
+        # Orca refuses to start while any other Orca of the same user runs anywhere on the
+        # machine, which it asks pgrep. This desktop is a session of its own, so its Orca is
+        # given a pgrep that looks only at its own session.
+        tools = os.path.join(self.root, "orca-tools")
+        os.makedirs(tools, exist_ok=True)
+        with open(os.path.join(tools, "pgrep"), "w") as shim:
+            shim.write('#!/bin/sh\nexec /usr/bin/pgrep --session 0 "$@"\n')
+        os.chmod(os.path.join(tools, "pgrep"), 0o755)
+        env["PATH"] = f"{tools}:{env['PATH']}"
+        reader = ScreenReader(os.path.join(self.root, "orca-debug.log"))
+        self._screen_readers.append(reader)
+        self._start("orca", [ORCA, f"--debug-file={reader.terminal}"], env=env)
+        reader.wait_for(lambda said: said == "Screen reader on.", "that it is on", 0, timeout)
+        return reader
+
     def log_text(self, name):
         try:
             with open(os.path.join(self.root, f"{name}.log"), "rb") as log:
@@ -219,6 +248,8 @@ class DesktopSession:
         while self._processes:
             _, process = self._processes.pop()
             _stop(process)
+        for reader in self._screen_readers:
+            reader.close()
         if not self.keep_logs:
             shutil.rmtree(self.root, ignore_errors=True)
 
@@ -248,3 +279,67 @@ def _stop(process):
         os.killpg(process.pid, signal.SIGKILL)
     except ProcessLookupError:
         pass
+
+
+class ScreenReader:
+    """What Orca said: every utterance in its debug log, in order.
+
+    Orca writes that log through a buffer of several kilobytes unless it goes to a terminal,
+    so it is given one: each line arrives as it is written, and a thread of this process
+    copies it to a file in the session folder.
+    """
+
+    _UTTERANCE = re.compile(r"SPEECH OUTPUT: '(.*?)'\s?(\{.*\})?$")
+
+    def __init__(self, log):
+        self.log = log
+        self._master, self._slave = os.openpty()
+        tty.setraw(self._slave)  # lines as written, without carriage returns
+        self.terminal = os.ttyname(self._slave)
+        self._lock = threading.Lock()
+        self._lines = []
+        self._copier = threading.Thread(target=self._copy, daemon=True)
+        self._copier.start()
+
+    def _copy(self):
+        pending = b""
+        with open(self.log, "wb") as log:
+            while True:
+                try:
+                    chunk = os.read(self._master, 65536)
+                except OSError:  # closed
+                    return
+                if not chunk:
+                    return
+                log.write(chunk)
+                log.flush()
+                *complete, pending = (pending + chunk).split(b"\n")
+                found = (self._UTTERANCE.search(line.decode(errors="replace"))
+                         for line in complete)
+                with self._lock:
+                    self._lines.extend(match.group(1) for match in found if match)
+
+    def utterances(self):
+        with self._lock:
+            return list(self._lines)
+
+    def wait_for(self, wanted, what, since=0, timeout=10.0):
+        """Waits for an utterance after the first `since` that `wanted` accepts; returns the
+        index of the one after it."""
+        deadline = time.monotonic() + timeout
+        while True:
+            said = self.utterances()
+            for index in range(since, len(said)):
+                if wanted(said[index]):
+                    return index + 1
+            if time.monotonic() > deadline:
+                raise SessionError(f"Orca never said {what}; it said {said[since:]!r}")
+            time.sleep(0.05)
+
+    def close(self):
+        for fd in (self._slave, self._master):
+            try:
+                os.close(fd)
+            except OSError:
+                pass
+        self._copier.join(timeout=3)

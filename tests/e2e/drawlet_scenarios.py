@@ -330,3 +330,57 @@ def clear_base_set(d):
         Label3=COMBINATION_LINE,
         HScroll3=11,
     )
+
+
+# -- heard through a screen reader -----------------------------------------------------------
+
+
+def _notification(sentence):
+    """How Orca speaks a notification the window shows: the role first, a full stop last."""
+    return f"notification {sentence}."
+
+
+def results_spoken(d):
+    """Each step changes results away from the focus; Orca must speak exactly those changes,
+    one notification per step, and nothing else as a notification."""
+    reader = d.reader
+    heard = []
+
+    def step(what, act, sentence):
+        since = len(reader.utterances())
+        act()
+        try:
+            reader.wait_for(lambda said: said == _notification(sentence), what, since)
+        except Exception as error:
+            raise CheckFailed(f"{what}: {error}") from None
+        heard.append(_notification(sentence))
+
+    picked = f"5 - Exclusion or Inclusion Numbers: {' '.join(COMBINATION)}"
+    d.window.give_keyboard_focus()
+    reader.wait_for(lambda said: said == "Drawlet 1 text.", "the first entry box", 0)
+    step("a stored combination", lambda: d.window.type("".join(COMBINATION)),
+         f"Combinations - 1. Quantity of Combination Numbers to Pick - 5. {picked}")
+    step("Pick, though it picks the same", lambda: d.window.click(d.buttons["Pick"]), picked)
+    d.set_base_set_size_by_value(11)
+    d.expect("the base set size set", HScroll3=11, Frame2="10 - Base Set Numbers")
+    step("auto-fill", lambda: d.window.click(d.Command1),
+         f"{len(PLAY_NUMBERS['Exclude'])} - Play Numbers")
+    step("Include", lambda: d.window.click(d.options["Include"]),
+         f"{len(PLAY_NUMBERS['Include'])} - Play Numbers")
+    step("Clear Base Set Numbers", lambda: d.window.click(d.buttons["Clear Base Set Numbers"]),
+         "Base Set Numbers cleared. 5 - Play Numbers")
+    step("Clear Combinations", lambda: d.window.click(d.buttons["Clear Combinations"]),
+         "Combinations - 0. Quantity of Combination Numbers to Pick - 1. "
+         "0 - Exclusion or Inclusion Numbers. 0 - Play Numbers")
+
+    def type_base_set_number():
+        d.window.click(d.base[0])
+        d.window.type("07")
+
+    step("a typed base set number", type_base_set_number, "1 - Play Numbers")
+    step("Clear All", lambda: d.window.click(d.buttons["Clear All"]),
+         "Base Set Numbers cleared. Type of Selection - Exclude. 0 - Play Numbers")
+    time.sleep(0.5)  # time for a notification that should not be there
+    notifications = [said for said in reader.utterances() if said.startswith("notification ")]
+    if notifications != heard:
+        raise CheckFailed(f"notifications spoken besides the expected ones:\n    {notifications}")
