@@ -27,8 +27,10 @@ REQUIRED_TOOLS = (
 )
 
 ORCA = "/usr/bin/orca"
-# What the spoken checks need on top.
+WESTON = "/usr/bin/weston"
+# What the spoken checks and the Wayland run need on top.
 SPEECH_TOOLS = (ORCA,)
+WAYLAND_TOOLS = (WESTON, "/usr/lib/x86_64-linux-gnu/qt6/plugins/platforms/libqwayland-generic.so")
 
 SETPRIV = "/usr/bin/setpriv"
 
@@ -38,7 +40,8 @@ class SessionError(RuntimeError):
 
 
 def missing_tools(tools=REQUIRED_TOOLS):
-    return [tool for tool in tools if not os.access(tool, os.X_OK)]
+    return [tool for tool in tools
+            if not os.access(tool, os.R_OK if tool.endswith(".so") else os.X_OK)]
 
 
 def _read_line_from(fd, what, timeout):
@@ -61,11 +64,15 @@ def _read_line_from(fd, what, timeout):
 
 
 class DesktopSession:
-    """Xvfb + session bus + accessibility bus + registry, usable as a context manager."""
+    """Xvfb + session bus + accessibility bus + registry, usable as a context manager.
 
-    def __init__(self, keep_logs=False):
+    With wayland="headless" a headless weston takes the place of Xvfb; with wayland="x11" a
+    weston runs as a window of the Xvfb. Either way the program then talks Wayland only."""
+
+    def __init__(self, keep_logs=False, wayland=None):
         self.root = tempfile.mkdtemp(prefix="drawlet-e2e-")
         self.keep_logs = keep_logs
+        self.wayland = wayland
         self._processes = []  # (description, Popen), stopped in reverse order
         self.env = self._private_environment()
         self.a11y_address = None
@@ -122,7 +129,13 @@ class DesktopSession:
     # -- bring-up ---------------------------------------------------------------------------
 
     def start(self):
-        self._start_x_server()
+        if self.wayland == "headless":
+            self._start_wayland_compositor("headless")
+        elif self.wayland:
+            self._start_x_server()
+            self._start_wayland_compositor("x11")
+        else:
+            self._start_x_server()
         self._start_session_bus()
         self._start_accessibility_bus()
         return self
@@ -141,6 +154,21 @@ class DesktopSession:
         finally:
             os.close(read_end)
         self.env["DISPLAY"] = f":{display}"
+
+    def _start_wayland_compositor(self, backend, timeout=15):
+        """weston, its socket in this session's runtime folder. The headless one draws into
+        memory and has no seat: no keyboard or pointer exists on it for anyone. The x11 one is
+        a window of the private X server, whose keyboard and pointer become its seat."""
+        name = "drawlet-wayland-0"
+        self._start("weston", [WESTON, f"--backend={backend}-backend.so", "--use-pixman",
+                               "--no-config", f"--socket={name}", "--idle-time=0"])
+        socket = os.path.join(self.env["XDG_RUNTIME_DIR"], name)
+        deadline = time.monotonic() + timeout
+        while not os.path.exists(socket):
+            if time.monotonic() > deadline:
+                raise SessionError(f"weston made no socket within {timeout} s")
+            time.sleep(0.05)
+        self.env["WAYLAND_DISPLAY"] = name
 
     def _start_session_bus(self):
         socket = os.path.join(self.root, "bus")
@@ -204,7 +232,11 @@ class DesktopSession:
         # listens, and then never registers; found through org.a11y.Bus it registers.
         del env["AT_SPI_BUS_ADDRESS"]
         env["QT_LINUX_ACCESSIBILITY_ALWAYS_ON"] = "1"
-        env["QT_QPA_PLATFORM"] = "xcb"
+        if self.wayland:
+            env["QT_QPA_PLATFORM"] = "wayland"
+            env.pop("DISPLAY", None)  # no X server to fall back to
+        else:
+            env["QT_QPA_PLATFORM"] = "xcb"
         env["QT_ACCESSIBILITY"] = "1"
         return self._start(name, [program], env=env)
 

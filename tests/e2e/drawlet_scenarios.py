@@ -185,6 +185,13 @@ def start_up(d):
     d.expect_view("the window right after start-up", START_UP_VIEW)
 
 
+def start_up_without_a_seat(d):
+    """A compositor without a seat activates no window, so no control holds the focus."""
+    view = dict(START_UP_VIEW)
+    del view["focus"]
+    d.expect_view("the window right after start-up", view)
+
+
 def typing_a_combination(d):
     d.window.give_keyboard_focus()
     d.expect("start-up leaves the focus in the first entry box", focus="Drawlet 1")
