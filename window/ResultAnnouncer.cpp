@@ -2,6 +2,7 @@
 
 #include <QAccessible>
 #include <QAccessibleWidget>
+#include <QLabel>
 #include <QWidget>
 #include <utility>
 
@@ -50,11 +51,15 @@ void ResultAnnouncer::announce(const std::string& sentence) {
         (void)installed;
         notice_ = new ResultNotice(&window_);
         notice_->setObjectName("resultNotice");
-        notice_->setFocusPolicy(Qt::NoFocus);
         notice_->setAttribute(Qt::WA_TransparentForMouseEvents);
         notice_->setGeometry(0, 0, 0, 0);
+        // Orca speaks a notification's role and then the labels inside it, and shows those
+        // labels in braille and keeps them in its notification list; a name alone is spoken
+        // but leaves braille and the list empty.
+        noticeText_ = new QLabel(notice_);
+        noticeText_->setGeometry(0, 0, 0, 0);
     }
-    notice_->setAccessibleName(QString::fromStdString(sentence));
+    noticeText_->setText(QString::fromStdString(sentence));
     // Showing it again is what the screen reader hears.
     notice_->hide();
     notice_->show();

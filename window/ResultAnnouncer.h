@@ -1,16 +1,17 @@
 #pragma once
 
 // Tells a running screen reader what changed in the window's results, without moving the
-// focus. Qt has no announcement call of its own, so the sentence is carried by a small
+// focus. Qt has no announcement call of its own, so the sentence is the label of a small
 // object with the notification role that is shown afresh for each one: Orca speaks a
-// notification as it appears, prefixed with the word "notification", and keeps it in its
-// notification history. The object takes no room, paints nothing and never takes the focus;
-// without a screen reader it is never even made, and nothing is compared.
+// notification as it appears, after the word "notification", flashes it in braille and keeps
+// it in its notification list. The object takes no room, paints nothing and never takes the
+// focus; without a screen reader it is never even made, and nothing is compared.
 
 #include "ResultSpeech.h"
 
 #include <optional>
 
+class QLabel;
 class QWidget;
 
 namespace drawlet {
@@ -32,6 +33,7 @@ private:
     QWidget& window_;
     std::optional<SpokenResults> last_; // empty while no screen reader listens
     QWidget* notice_ = nullptr;         // made on the first announcement, owned by the window
+    QLabel* noticeText_ = nullptr;
     bool pickPressed_ = false;
 };
 

@@ -347,9 +347,9 @@ def clear_base_set(d):
 # -- heard through a screen reader -----------------------------------------------------------
 
 
-def _notification(sentence):
-    """How Orca speaks a notification the window shows: the role first, a full stop last."""
-    return f"notification {sentence}."
+def _notifications(utterances):
+    """What Orca said as notifications: the role word, then the notification's text."""
+    return [text for role, text in zip(utterances, utterances[1:]) if role == "notification."]
 
 
 def results_spoken(d):
@@ -361,15 +361,20 @@ def results_spoken(d):
     def step(what, act, sentence):
         since = len(reader.utterances())
         act()
-        try:
-            reader.wait_for(lambda said: said == _notification(sentence), what, since)
-        except Exception as error:
-            raise CheckFailed(f"{what}: {error}") from None
-        heard.append(_notification(sentence))
+        deadline = time.monotonic() + STEP_TIMEOUT
+        while sentence + "." not in _notifications(reader.utterances()[since:]):
+            if time.monotonic() > deadline:
+                raise CheckFailed(f"after {what} Orca never said the notification "
+                                  f"{sentence!r}; it said {reader.utterances()[since:]!r}")
+            time.sleep(POLL_INTERVAL)
+        heard.append(sentence + ".")
 
     picked = f"5 - Exclusion or Inclusion Numbers: {' '.join(COMBINATION)}"
     d.window.give_keyboard_focus()
-    reader.wait_for(lambda said: said == "Drawlet 1 text.", "the first entry box", 0)
+    try:
+        reader.wait_for(lambda said: said == "Drawlet 1 text.", "the first entry box")
+    except Exception as error:
+        raise CheckFailed(str(error)) from None
     step("a stored combination", lambda: d.window.type("".join(COMBINATION)),
          f"Combinations - 1. Quantity of Combination Numbers to Pick - 5. {picked}")
     step("Pick, though it picks the same", lambda: d.window.click(d.buttons["Pick"]), picked)
@@ -394,6 +399,6 @@ def results_spoken(d):
     step("Clear All", lambda: d.window.click(d.buttons["Clear All"]),
          "Base Set Numbers cleared. Type of Selection - Exclude. 0 - Play Numbers")
     time.sleep(0.5)  # time for a notification that should not be there
-    notifications = [said for said in reader.utterances() if said.startswith("notification ")]
+    notifications = _notifications(reader.utterances())
     if notifications != heard:
         raise CheckFailed(f"notifications spoken besides the expected ones:\n    {notifications}")
