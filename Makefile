@@ -15,6 +15,8 @@ DEPS := g++ make cmake ninja-build pkg-config \
 	fonts-dejavu-core librsvg2-bin appstream desktop-file-utils dpkg-dev file
 # The colour schemes the contrast test shows the window under (tests/contrast).
 DEPS += qt6ct
+# The spoken results (Orca) and the native Wayland run (weston) in the end-to-end test.
+DEPS += orca weston qt6-wayland
 
 FUZZ_SECONDS ?= 60
 SCREENSHOT ?= build/default/screenshot.png

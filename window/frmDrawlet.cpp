@@ -85,6 +85,7 @@ void frmDrawlet::render() {
         appliedFocusMoves_ = state_.focusMoves;
         applyFocus(controls_, state_);
     }
+    announcer_.rendered(state_);
 }
 
 void frmDrawlet::showEvent(QShowEvent* event) {
@@ -122,7 +123,12 @@ void frmDrawlet::connectControls() {
 
 void frmDrawlet::connectButton(FocusTarget button) {
     auto* widget = static_cast<QAbstractButton*>(widgetFor(controls_, button));
-    connect(widget, &QAbstractButton::clicked, this, [this, button] { run(Clicked{button}); });
+    connect(widget, &QAbstractButton::clicked, this, [this, button] {
+        if (button.control == ControlId::cmdPick) {
+            announcer_.pickPressed();
+        }
+        run(Clicked{button});
+    });
 }
 
 // A box the player edited tells its new text; a text the box refuses is put back by render().

@@ -13,6 +13,7 @@
 #include "DrawletControls.h"
 #include "PlayerEvents.h"
 #include "RandomSource.h"
+#include "ResultAnnouncer.h"
 #include "SelectorState.h"
 
 #include <QWidget>
@@ -52,6 +53,7 @@ private:
     SelectorState state_;
     RandomSource& random_;
     DrawletControls controls_;
+    ResultAnnouncer announcer_{*this};
     std::unordered_map<QObject*, FocusTarget> focusTargets_;
     unsigned appliedFocusMoves_ = 0;
     const QObject* clickedBox_ = nullptr; // a box that got the focus by a press not yet seen

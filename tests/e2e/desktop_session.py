@@ -8,11 +8,14 @@ closes, whether the checks passed, failed or ran out of time.
 """
 
 import os
+import re
 import shutil
 import signal
 import subprocess
 import tempfile
+import threading
 import time
+import tty
 
 # What the private desktop needs from the system; without them the test cannot run at all.
 REQUIRED_TOOLS = (
@@ -23,6 +26,11 @@ REQUIRED_TOOLS = (
     "/usr/libexec/at-spi2-registryd",
 )
 
+ORCA = "/usr/bin/orca"
+WESTON = "/usr/bin/weston"
+# What the spoken checks and the Wayland run need on top.
+SPEECH_TOOLS = (ORCA,)
+WAYLAND_TOOLS = (WESTON, "/usr/lib/x86_64-linux-gnu/qt6/plugins/platforms/libqwayland-generic.so")
 
 SETPRIV = "/usr/bin/setpriv"
 
@@ -31,8 +39,9 @@ class SessionError(RuntimeError):
     """The private desktop could not be brought up."""
 
 
-def missing_tools():
-    return [tool for tool in REQUIRED_TOOLS if not os.access(tool, os.X_OK)]
+def missing_tools(tools=REQUIRED_TOOLS):
+    return [tool for tool in tools
+            if not os.access(tool, os.R_OK if tool.endswith(".so") else os.X_OK)]
 
 
 def _read_line_from(fd, what, timeout):
@@ -55,14 +64,19 @@ def _read_line_from(fd, what, timeout):
 
 
 class DesktopSession:
-    """Xvfb + session bus + accessibility bus + registry, usable as a context manager."""
+    """Xvfb + session bus + accessibility bus + registry, usable as a context manager.
 
-    def __init__(self, keep_logs=False):
+    With wayland="headless" a headless weston takes the place of Xvfb; with wayland="x11" a
+    weston runs as a window of the Xvfb. Either way the program then talks Wayland only."""
+
+    def __init__(self, keep_logs=False, wayland=None):
         self.root = tempfile.mkdtemp(prefix="drawlet-e2e-")
         self.keep_logs = keep_logs
+        self.wayland = wayland
         self._processes = []  # (description, Popen), stopped in reverse order
         self.env = self._private_environment()
         self.a11y_address = None
+        self._screen_readers = []
 
     # -- environment ------------------------------------------------------------------------
 
@@ -115,7 +129,13 @@ class DesktopSession:
     # -- bring-up ---------------------------------------------------------------------------
 
     def start(self):
-        self._start_x_server()
+        if self.wayland == "headless":
+            self._start_wayland_compositor("headless")
+        elif self.wayland:
+            self._start_x_server()
+            self._start_wayland_compositor("x11")
+        else:
+            self._start_x_server()
         self._start_session_bus()
         self._start_accessibility_bus()
         return self
@@ -134,6 +154,21 @@ class DesktopSession:
         finally:
             os.close(read_end)
         self.env["DISPLAY"] = f":{display}"
+
+    def _start_wayland_compositor(self, backend, timeout=15):
+        """weston, its socket in this session's runtime folder. The headless one draws into
+        memory and has no seat: no keyboard or pointer exists on it for anyone. The x11 one is
+        a window of the private X server, whose keyboard and pointer become its seat."""
+        name = "drawlet-wayland-0"
+        self._start("weston", [WESTON, f"--backend={backend}-backend.so", "--use-pixman",
+                               "--no-config", f"--socket={name}", "--idle-time=0"])
+        socket = os.path.join(self.env["XDG_RUNTIME_DIR"], name)
+        deadline = time.monotonic() + timeout
+        while not os.path.exists(socket):
+            if time.monotonic() > deadline:
+                raise SessionError(f"weston made no socket within {timeout} s")
+            time.sleep(0.05)
+        self.env["WAYLAND_DISPLAY"] = name
 
     def _start_session_bus(self):
         socket = os.path.join(self.root, "bus")
@@ -197,9 +232,35 @@ class DesktopSession:
         # listens, and then never registers; found through org.a11y.Bus it registers.
         del env["AT_SPI_BUS_ADDRESS"]
         env["QT_LINUX_ACCESSIBILITY_ALWAYS_ON"] = "1"
-        env["QT_QPA_PLATFORM"] = "xcb"
+        if self.wayland:
+            env["QT_QPA_PLATFORM"] = "wayland"
+            env.pop("DISPLAY", None)  # no X server to fall back to
+        else:
+            env["QT_QPA_PLATFORM"] = "xcb"
         env["QT_ACCESSIBILITY"] = "1"
         return self._start(name, [program], env=env)
+
+    def start_screen_reader(self, timeout=30):
+        """Starts Orca on this desktop and returns a ScreenReader with what it says, once Orca
+        has said that it is on."""
+        env = dict(self.env)
+        # No synthesiser: left alone, the speech client would start a speech server of its own,
+        # outside this session. With nothing to start, Orca still logs every utterance.
+        env["SPEECHD_CMD"] = os.path.join(self.root, "no-speech-server")
+        # Orca refuses to start while any other Orca of the same user runs anywhere on the
+        # machine, which it asks pgrep. This desktop is a session of its own, so its Orca is
+        # given a pgrep that looks only at its own session.
+        tools = os.path.join(self.root, "orca-tools")
+        os.makedirs(tools, exist_ok=True)
+        with open(os.path.join(tools, "pgrep"), "w") as shim:
+            shim.write('#!/bin/sh\nexec /usr/bin/pgrep --session 0 "$@"\n')
+        os.chmod(os.path.join(tools, "pgrep"), 0o755)
+        env["PATH"] = f"{tools}:{env['PATH']}"
+        reader = ScreenReader(os.path.join(self.root, "orca-debug.log"))
+        self._screen_readers.append(reader)
+        self._start("orca", [ORCA, f"--debug-file={reader.terminal}"], env=env)
+        reader.wait_for(lambda said: said == "Screen reader on.", "that it is on", 0, timeout)
+        return reader
 
     def log_text(self, name):
         try:
@@ -219,6 +280,8 @@ class DesktopSession:
         while self._processes:
             _, process = self._processes.pop()
             _stop(process)
+        for reader in self._screen_readers:
+            reader.close()
         if not self.keep_logs:
             shutil.rmtree(self.root, ignore_errors=True)
 
@@ -248,3 +311,67 @@ def _stop(process):
         os.killpg(process.pid, signal.SIGKILL)
     except ProcessLookupError:
         pass
+
+
+class ScreenReader:
+    """What Orca said: every utterance in its debug log, in order.
+
+    Orca writes that log through a buffer of several kilobytes unless it goes to a terminal,
+    so it is given one: each line arrives as it is written, and a thread of this process
+    copies it to a file in the session folder.
+    """
+
+    _UTTERANCE = re.compile(r"SPEECH OUTPUT: '(.*?)'\s?(\{.*\})?$")
+
+    def __init__(self, log):
+        self.log = log
+        self._master, self._slave = os.openpty()
+        tty.setraw(self._slave)  # lines as written, without carriage returns
+        self.terminal = os.ttyname(self._slave)
+        self._lock = threading.Lock()
+        self._lines = []
+        self._copier = threading.Thread(target=self._copy, daemon=True)
+        self._copier.start()
+
+    def _copy(self):
+        pending = b""
+        with open(self.log, "wb") as log:
+            while True:
+                try:
+                    chunk = os.read(self._master, 65536)
+                except OSError:  # closed
+                    return
+                if not chunk:
+                    return
+                log.write(chunk)
+                log.flush()
+                *complete, pending = (pending + chunk).split(b"\n")
+                found = (self._UTTERANCE.search(line.decode(errors="replace"))
+                         for line in complete)
+                with self._lock:
+                    self._lines.extend(match.group(1) for match in found if match)
+
+    def utterances(self):
+        with self._lock:
+            return list(self._lines)
+
+    def wait_for(self, wanted, what, since=0, timeout=10.0):
+        """Waits for an utterance after the first `since` that `wanted` accepts; returns the
+        index of the one after it."""
+        deadline = time.monotonic() + timeout
+        while True:
+            said = self.utterances()
+            for index in range(since, len(said)):
+                if wanted(said[index]):
+                    return index + 1
+            if time.monotonic() > deadline:
+                raise SessionError(f"Orca never said {what}; it said {said[since:]!r}")
+            time.sleep(0.05)
+
+    def close(self):
+        for fd in (self._slave, self._master):
+            try:
+                os.close(fd)
+            except OSError:
+                pass
+        self._copier.join(timeout=3)

@@ -187,6 +187,18 @@ def start_up(d):
     d.expect("the pick-size slider reads as the pick size", HScroll2=5)
 
 
+def start_up_without_a_seat(d):
+    """A compositor without a seat activates no window, so no control holds the focus and
+    nothing can be typed; what the accessibility bus offers still works."""
+    view = dict(START_UP_VIEW)
+    del view["focus"]
+    d.expect_view("the window right after start-up", view)
+    d.set_base_set_size_by_value(10)
+    d.window.press(d.Command1)
+    d.expect("auto-fill pressed through the accessibility bus", base_set_texts=BASE_SET,
+             Frame3=f"{len(BASE_SET)} - Play Numbers", Label5=joined(BASE_SET))
+
+
 def typing_a_combination(d):
     d.window.give_keyboard_focus()
     d.expect("start-up leaves the focus in the first entry box", focus="Drawlet 1")
@@ -332,3 +344,63 @@ def clear_base_set(d):
         Label3=COMBINATION_LINE,
         HScroll3=10,
     )
+
+
+# -- heard through a screen reader -----------------------------------------------------------
+
+
+def _notifications(utterances):
+    """What Orca said as notifications: the role word, then the notification's text."""
+    return [text for role, text in zip(utterances, utterances[1:]) if role == "notification."]
+
+
+def results_spoken(d):
+    """Each step changes results away from the focus; Orca must speak exactly those changes,
+    one notification per step, and nothing else as a notification."""
+    reader = d.reader
+    heard = []
+
+    def step(what, act, sentence):
+        since = len(reader.utterances())
+        act()
+        deadline = time.monotonic() + STEP_TIMEOUT
+        while sentence + "." not in _notifications(reader.utterances()[since:]):
+            if time.monotonic() > deadline:
+                raise CheckFailed(f"after {what} Orca never said the notification "
+                                  f"{sentence!r}; it said {reader.utterances()[since:]!r}")
+            time.sleep(POLL_INTERVAL)
+        heard.append(sentence + ".")
+
+    picked = f"5 - Exclusion or Inclusion Numbers: {' '.join(COMBINATION)}"
+    d.window.give_keyboard_focus()
+    try:
+        reader.wait_for(lambda said: said == "Drawlet 1 text.", "the first entry box")
+    except Exception as error:
+        raise CheckFailed(str(error)) from None
+    step("a stored combination", lambda: d.window.type("".join(COMBINATION)),
+         f"Combinations - 1. Quantity of Combination Numbers to Pick - 5. {picked}")
+    step("Pick, though it picks the same", lambda: d.window.click(d.buttons["Pick"]), picked)
+    d.expect("the notification leaves the focus where it was", focus="Pick")
+    d.set_base_set_size_by_value(10)
+    d.expect("the base set size set", HScroll3=10, Frame2="10 - Base Set Numbers")
+    step("auto-fill", lambda: d.window.click(d.Command1),
+         f"{len(PLAY_NUMBERS['Exclude'])} - Play Numbers")
+    step("Include", lambda: d.window.click(d.options["Include"]),
+         f"{len(PLAY_NUMBERS['Include'])} - Play Numbers")
+    step("Clear Base Set Numbers", lambda: d.window.click(d.buttons["Clear Base Set Numbers"]),
+         "Base Set Numbers cleared. 5 - Play Numbers")
+    step("Clear Combinations", lambda: d.window.click(d.buttons["Clear Combinations"]),
+         "Combinations - 0. Quantity of Combination Numbers to Pick - 1. "
+         "0 - Exclusion or Inclusion Numbers. 0 - Play Numbers")
+
+    def type_base_set_number():
+        d.window.click(d.base[0])
+        d.window.type("07")
+
+    step("a typed base set number", type_base_set_number, "1 - Play Numbers")
+    step("Clear All", lambda: d.window.click(d.buttons["Clear All"]),
+         "Base Set Numbers cleared. Type of Selection - Exclude. 0 - Play Numbers")
+    time.sleep(0.5)  # time for a notification that should not be there
+    notifications = _notifications(reader.utterances())
+    if notifications != heard:
+        raise CheckFailed(f"notifications spoken besides the expected ones:\n    {notifications}")

@@ -2,7 +2,14 @@
 """The whole program, as a player meets it: started in a private X server, driven with real key
 strokes and clicks, and read back through the accessibility bus as a screen reader reads it.
 
-Usage: window_e2e.py PATH/TO/drawlet-selector [SCENARIO ...]
+Usage: window_e2e.py PATH/TO/drawlet-selector [--speech | --wayland=headless | --wayland=x11]
+                     [SCENARIO ...]
+
+With --speech the scenarios run with the screen reader Orca listening, and check what it says.
+With --wayland the program runs on weston as a native Wayland client: on a headless weston,
+which has no seat, so nothing can be typed into any client there, only start-up is checked;
+on a weston that is a window of the private X server, keys typed into that X window reach the
+program through weston's seat, as on a real Wayland desktop.
 
 Each scenario starts the program afresh, so one failure never leaves its state to the next. Picks
 are random, but every completed combination picks every stored number, so after one the picked
@@ -21,7 +28,8 @@ import traceback
 sys.dont_write_bytecode = True
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 
-from desktop_session import DesktopSession, SessionError, missing_tools  # noqa: E402
+from desktop_session import (  # noqa: E402
+    SPEECH_TOOLS, WAYLAND_TOOLS, DesktopSession, SessionError, missing_tools)
 
 SKIPPED = 77
 WHOLE_RUN_TIMEOUT = 100  # seconds; far above a normal run, below the CTest time-out
@@ -35,14 +43,20 @@ SCENARIO_NAMES = [
     "clear_all",
     "clear_base_set",
 ]
+SPEECH_SCENARIO_NAMES = ["results_spoken"]
+WAYLAND_SCENARIO_NAMES = {
+    "headless": ["start_up_without_a_seat"],
+    "x11": ["start_up", "typing_a_combination"],
+}
 
 
-def _run_scenario(session, program, name, scenarios):
+def _run_scenario(session, program, name, scenarios, reader=None):
     from window_reader import Window
 
     process = session.launch(program, name=name)
     try:
-        drawlet = scenarios.Drawlet(Window(process.pid, session.env))
+        drawlet = scenarios.Drawlet(Window(process.pid, session.env, wayland=session.wayland))
+        drawlet.reader = reader
         getattr(scenarios, name)(drawlet)
     except Exception as error:
         report = str(error) if isinstance(error, AssertionError) else traceback.format_exc()
@@ -76,8 +90,19 @@ def main(argv):
         print(__doc__)
         return 2
     program = os.path.abspath(argv[1])
-    chosen = [name for name in SCENARIO_NAMES if len(argv) == 2 or name in argv[2:]]
-    lacking = missing_tools()
+    options = [arg for arg in argv[2:] if arg.startswith("--")]
+    speech = "--speech" in options
+    wayland = next((arg.split("=", 1)[1] for arg in options if arg.startswith("--wayland=")),
+                   None)
+    if wayland not in (None, *WAYLAND_SCENARIO_NAMES):
+        print(__doc__)
+        return 2
+    wanted = [arg for arg in argv[2:] if not arg.startswith("--")]
+    names = (SPEECH_SCENARIO_NAMES if speech else
+             WAYLAND_SCENARIO_NAMES[wayland] if wayland else SCENARIO_NAMES)
+    chosen = [name for name in names if not wanted or name in wanted]
+    lacking = missing_tools() + (missing_tools(SPEECH_TOOLS) if speech else []) + (
+        missing_tools(WAYLAND_TOOLS) if wayland else [])
     if lacking:
         print("skipped: no private desktop without " + ", ".join(lacking))
         return SKIPPED
@@ -88,7 +113,7 @@ def main(argv):
     signal.alarm(WHOLE_RUN_TIMEOUT)
     failures = 0
     try:
-        with DesktopSession() as session:
+        with DesktopSession(wayland=wayland) as session:
             # The reader joins the buses it finds in the environment when it is first loaded,
             # so it is loaded only now that this desktop's buses are up.
             os.environ.update(session.env)
@@ -97,9 +122,10 @@ def main(argv):
             except ImportError as error:
                 print(f"skipped: no accessibility reader for Python ({error})")
                 return SKIPPED
+            reader = session.start_screen_reader() if speech else None
             for name in chosen:
                 started = time.monotonic()
-                failure = _run_scenario(session, program, name, drawlet_scenarios)
+                failure = _run_scenario(session, program, name, drawlet_scenarios, reader)
                 took = time.monotonic() - started
                 if failure:
                     failures += 1

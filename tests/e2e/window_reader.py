@@ -71,8 +71,9 @@ _STATES = {
 class Window:
     """The program's one window, its controls indexed once by role and announced name."""
 
-    def __init__(self, pid, display_env, timeout=10.0):
+    def __init__(self, pid, display_env, timeout=10.0, wayland=None):
         self._env = display_env
+        self._wayland = wayland
         application = _find_application(pid, timeout)
         # Every read goes to the program itself: a reader's cache could lag behind a caption
         # that the program has just rewritten.
@@ -176,10 +177,18 @@ class Window:
         return result.stdout.strip()
 
     def _x_window_id(self):
+        """The X window the keys go to: the program's own, or on Wayland the weston that
+        shows it, which passes them on to the Wayland window it has given the keyboard."""
+        if self._wayland == "headless":
+            return None
+        if self._wayland:
+            return self._xdotool("search", "--sync", "--class", "^Weston Compositor$").split()[0]
         return self._xdotool("search", "--sync", "--name", f"^{WINDOW_TITLE}$").split()[0]
 
     def give_keyboard_focus(self):
         """There is no window manager to hand the window the keyboard; ask the X server."""
+        if self.window_id is None:
+            raise CheckFailed("no keyboard on this desktop")
         self._xdotool("windowfocus", "--sync", self.window_id)
 
     def click(self, accessible, at=0.5, squares_from_right=None):
@@ -196,6 +205,13 @@ class Window:
         # No --sync: it waits for the pointer to move and so hangs when the pointer already
         # rests there. The server takes the motion before the button all the same.
         self._xdotool("mousemove", str(int(x + across)), str(int(y + height / 2)), "click", "1")
+
+    @staticmethod
+    def press(accessible):
+        """Presses a button through its accessible action, as a screen reader can."""
+        action = accessible.queryAction()
+        names = [action.getName(index) for index in range(action.nActions)]
+        action.doAction(names.index("Press"))
 
     def type(self, text):
         """Types the text key by key into whatever holds the keyboard focus."""

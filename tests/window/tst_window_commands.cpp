@@ -3,6 +3,7 @@
 
 #include "WindowDriver.h"
 
+#include <QAccessible>
 #include <QClipboard>
 
 using drawlet::testing::WindowDriver;
@@ -18,6 +19,7 @@ private slots:
     void clearAllEmptiesABusyWindow();
     void playNumbersCanBeCopied();
     void keyboardAloneReachesAndPressesTheButtons();
+    void resultsAreAnnouncedOnlyToAListeningScreenReader();
 };
 
 namespace {
@@ -220,6 +222,18 @@ void CommandsTest::keyboardAloneReachesAndPressesTheButtons() {
     QVERIFY(driver.find<QAbstractButton>("optExclusion")->isChecked());
     QCOMPARE(driver.baseSetBox(8)->text(), "");
     QCOMPARE(driver.focusName(), "txtNumber(0)");
+}
+
+// Without a screen reader the results change and nothing is added to the window to announce
+// them. (What a screen reader hears is checked with Orca itself, end to end.)
+void CommandsTest::resultsAreAnnouncedOnlyToAListeningScreenReader() {
+    WindowDriver driver;
+    QVERIFY(!QAccessible::isActive());
+    driver.enterCombination("0315223741");
+    driver.random().script(drawlet::testing::everyPosition(5));
+    driver.click("cmdPick");
+    QCOMPARE(driver.text("Frame1"), "5 - Exclusion or Inclusion Numbers");
+    QVERIFY(driver.window().findChild<QWidget*>("resultNotice") == nullptr);
 }
 
 QTEST_MAIN(CommandsTest)

@@ -1,0 +1,74 @@
+#include "ResultSpeech.h"
+
+#include <algorithm>
+#include <vector>
+
+namespace drawlet {
+namespace {
+
+const char* selectionTypeName(SelectionType type) {
+    switch (type) {
+    case SelectionType::Include:
+        return "Include";
+    case SelectionType::None:
+        return "None";
+    case SelectionType::Exclude:
+        break;
+    }
+    return "Exclude";
+}
+
+bool onSelectionType(FocusTarget focus) {
+    return focus.control == ControlId::optExclusion || focus.control == ControlId::optInclusion ||
+           focus.control == ControlId::optNone;
+}
+
+// The number lines end with a space after the last number.
+std::string trimmed(std::string text) {
+    while (!text.empty() && text.back() == ' ') {
+        text.pop_back();
+    }
+    return text;
+}
+
+} // namespace
+
+SpokenResults spokenResults(const SelectorState& state) {
+    SpokenResults results{state.Label1, state.Label2, state.Frame1,         state.Label3,
+                          state.Frame3, state.Label5, state.typeOfSelection};
+    results.baseSetEmpty = std::all_of(state.txtSelNumbers.begin(), state.txtSelNumbers.end(),
+                                       [](const TextBox& box) { return box.text.empty(); });
+    return results;
+}
+
+std::string resultAnnouncement(const SpokenResults& before, const SpokenResults& after,
+                               FocusTarget focus) {
+    std::vector<std::string> sentences;
+    if (after.Label1 != before.Label1) {
+        sentences.push_back(after.Label1);
+    }
+    if (after.Label2 != before.Label2 && focus.control != ControlId::HScroll1) {
+        sentences.push_back(after.Label2);
+    }
+    if (after.Frame1 != before.Frame1 || after.Label3 != before.Label3) {
+        const std::string numbers = trimmed(after.Label3);
+        sentences.push_back(numbers.empty() ? after.Frame1 : after.Frame1 + ": " + numbers);
+    }
+    if (after.baseSetEmpty && !before.baseSetEmpty) {
+        sentences.emplace_back("Base Set Numbers cleared");
+    }
+    if (after.typeOfSelection != before.typeOfSelection && !onSelectionType(focus)) {
+        sentences.push_back(std::string("Type of Selection - ") +
+                            selectionTypeName(after.typeOfSelection));
+    }
+    if (after.Frame3 != before.Frame3 || after.Label5 != before.Label5) {
+        sentences.push_back(after.Frame3);
+    }
+    std::string announcement;
+    for (const std::string& sentence : sentences) {
+        announcement += announcement.empty() ? sentence : ". " + sentence;
+    }
+    return announcement;
+}
+
+} // namespace drawlet
