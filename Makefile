@@ -1,3 +1,7 @@
+# SPDX-FileCopyrightText: 2026 The Drawlet Selector developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Drawlet Selector: the everyday commands.
 #
 #   make run     build and open the window (on a private virtual screen when there is no display)

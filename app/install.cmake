@@ -1,3 +1,7 @@
+# SPDX-FileCopyrightText: 2026 The Drawlet Selector developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Install rules and the Debian package.
 #
 # The layout is what a Linux desktop looks for: the program on the PATH, its launcher, its

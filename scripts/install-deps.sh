@@ -1,4 +1,9 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 The Drawlet Selector developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Installs whichever of the given Debian packages are missing, and nothing else.
 #
 # Usage: scripts/install-deps.sh PACKAGE...

@@ -1,3 +1,7 @@
+# SPDX-FileCopyrightText: 2026 The Drawlet Selector developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Shared by the scripts that show the window on a private virtual screen. Source it; it sets
 # DISPLAY and stops the screen and the program again when the calling script exits.
 

@@ -1,4 +1,9 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 The Drawlet Selector developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Builds the Debian package and checks what is inside it and what it depends on.
 #
 # Usage: check-deb.sh CPACK CPACK_CONFIG OUT_DIR APP_ID

@@ -1,4 +1,9 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 The Drawlet Selector developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Installs the build into a staging folder and checks that exactly the expected files land
 # where a desktop looks for them, and that they name each other correctly.
 #

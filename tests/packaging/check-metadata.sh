@@ -1,4 +1,9 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 The Drawlet Selector developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Runs the validators that software centres and desktops use on the launcher and metainfo.
 #
 # Usage: check-metadata.sh APP_SOURCE_DIR APP_ID
