@@ -42,7 +42,7 @@ else
     exit 1
 fi
 
-export DEBIAN_FRONTEND=noninteractive
-"${as_root[@]}" env DEBIAN_FRONTEND=noninteractive apt-get update
-"${as_root[@]}" env DEBIAN_FRONTEND=noninteractive \
-    apt-get install -y --no-install-recommends "${missing[@]}" </dev/null
+# Other apt runs on the same machine hold its lock for a while; wait for them, do not fail.
+apt_get=(env DEBIAN_FRONTEND=noninteractive apt-get -o DPkg::Lock::Timeout=600)
+"${as_root[@]}" "${apt_get[@]}" update
+"${as_root[@]}" "${apt_get[@]}" install -y --no-install-recommends "${missing[@]}" </dev/null
