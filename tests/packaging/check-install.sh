@@ -26,6 +26,9 @@ fail() {
 
 expected=(
     "bin/drawlet-selector"
+    "share/doc/drawlet-selector/changelog.gz"
+    "share/doc/drawlet-selector/copyright"
+    "share/man/man1/drawlet-selector.1.gz"
     "share/applications/$app_id.desktop"
     "share/icons/hicolor/scalable/apps/$app_id.svg"
     "share/metainfo/$app_id.metainfo.xml"
