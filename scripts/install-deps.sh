@@ -43,6 +43,10 @@ else
 fi
 
 # Other apt runs on the same machine hold its lock for a while; wait for them, do not fail.
-apt_get=(env DEBIAN_FRONTEND=noninteractive apt-get -o DPkg::Lock::Timeout=600)
+# dpkg syncs the disk after every file it unpacks, which is a third of a first install's time
+# here; --force-unsafe-io skips that. The sync only matters if the machine goes down in the
+# middle of the install, and then "apt-get install --reinstall" of what was cut off repairs it.
+apt_get=(env DEBIAN_FRONTEND=noninteractive apt-get -o DPkg::Lock::Timeout=600
+    -o DPkg::Options::=--force-unsafe-io)
 "${as_root[@]}" "${apt_get[@]}" update
 "${as_root[@]}" "${apt_get[@]}" install -y --no-install-recommends "${missing[@]}" </dev/null
