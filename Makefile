@@ -1,3 +1,7 @@
+# SPDX-FileCopyrightText: 2026 The Drawlet Selector developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Drawlet Selector: the everyday commands.
 #
 #   make run     build and open the window (on a private virtual screen when there is no display)
@@ -5,21 +9,27 @@
 #
 # Both first install whatever Debian packages are missing, so they work on a bare machine.
 
-# Every Debian package any target below needs, in one place.
-DEPS := g++ make cmake ninja-build pkg-config \
-	qt6-base-dev qt6-base-dev-tools libqt6svg6 libgl-dev libglx-dev libegl-dev \
+# The Debian packages, in one place, one group per line. `make run` installs RUN_DEPS only:
+# what building the program and showing its window need. Every other target installs both.
+RUN_DEPS := \
+	g++ make cmake ninja-build \
+	qt6-base-dev qt6-base-dev-tools libgl-dev libglx-dev libegl-dev \
+	libqt6svg6 qt6-wayland fonts-dejavu-core \
+	xvfb xdotool python3
+
+TEST_DEPS := \
+	pkg-config \
 	libgtest-dev libgmock-dev libbenchmark-dev \
 	clang libclang-rt-14-dev clang-format \
-	xvfb xauth x11-utils imagemagick xdotool \
-	dbus dbus-x11 at-spi2-core python3 python3-gi python3-pyatspi gir1.2-atspi-2.0 \
-	fonts-dejavu-core librsvg2-bin appstream desktop-file-utils dpkg-dev file
-# The colour schemes the contrast test shows the window under (tests/contrast).
-DEPS += qt6ct
-# The spoken results (Orca) and the native Wayland run (weston) in the end-to-end test.
-DEPS += orca weston qt6-wayland
+	xauth x11-utils \
+	dbus dbus-x11 at-spi2-core python3-gi python3-pyatspi gir1.2-atspi-2.0 \
+	librsvg2-bin appstream desktop-file-utils dpkg-dev file \
+	lintian reuse \
+	qt6ct imagemagick \
+	orca weston
 
 FUZZ_SECONDS ?= 60
-SCREENSHOT ?= build/default/screenshot.png
+SCREENSHOT ?= build/run/screenshot.png
 
 # Stop at the first report, so a sanitizer finding fails its test instead of scrolling past.
 # LeakSanitizer refuses to start with a suppressions file that is not there, hence the check.
@@ -30,21 +40,25 @@ SANITIZER_ENV := \
 
 SOURCE_DIRS := engine entry commands window app tests bench fuzz
 
-.PHONY: deps run screenshot test test-sanitize fuzz bench package format clean
+.PHONY: deps run-deps run screenshot test test-sanitize fuzz bench package format clean
 
 deps:
-	@scripts/install-deps.sh $(DEPS)
+	@scripts/install-deps.sh $(RUN_DEPS) $(TEST_DEPS)
 
-run: deps
-	cmake --preset default
-	cmake --build --preset default
-	scripts/run-window.sh build/default/app/drawlet-selector $(SCREENSHOT)
+run-deps:
+	@scripts/install-deps.sh $(RUN_DEPS)
+
+# The first run on a bare machine should reach the window quickly: the program alone.
+run: run-deps
+	cmake --preset run
+	cmake --build --preset run --target drawlet-selector
+	scripts/run-window.sh build/run/app/drawlet-selector $(SCREENSHOT)
 
 # The picture in the README: the window after a short session, typed and clicked for real.
-screenshot: deps
-	cmake --preset default
-	cmake --build --preset default
-	scripts/docs-screenshot.sh build/default/app/drawlet-selector docs/screenshot.png
+screenshot: run-deps
+	cmake --preset run
+	cmake --build --preset run --target drawlet-selector
+	scripts/docs-screenshot.sh build/run/app/drawlet-selector docs/screenshot.png
 
 test: deps
 	cmake --preset ci
@@ -84,6 +98,6 @@ format: deps
 	if [ -n "$$files" ]; then clang-format -i $$files; echo "Formatted $$(echo $$files | wc -w) files."; fi
 
 # Only the folders the presets make: build/ may hold other working builds too.
-PRESETS := default ci sanitize fuzz bench release
+PRESETS := default run ci sanitize fuzz bench release
 clean:
 	rm -rf $(addprefix build/,$(PRESETS))

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Drawlet Selector developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // libFuzzer entry: every input is one storm on a fresh selector. A broken rule aborts with the
 // rule and the last events, so libFuzzer keeps the input as a crash.
 

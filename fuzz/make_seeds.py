@@ -1,4 +1,9 @@
 #!/usr/bin/env python3
+
+# SPDX-FileCopyrightText: 2026 The Drawlet Selector developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 """Writes the hand-made seeds of fuzz/corpus that lead the storm to rarely reached handlers.
 
 Random bytes seldom line up the few moves these paths need, so each seed spells them out; the

@@ -1,4 +1,9 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 The Drawlet Selector developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Makes docs/screenshot.png: the window after a short session a player might have, typed and
 # clicked for real on a private virtual screen.
 #

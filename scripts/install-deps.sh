@@ -1,4 +1,9 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 The Drawlet Selector developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Installs whichever of the given Debian packages are missing, and nothing else.
 #
 # Usage: scripts/install-deps.sh PACKAGE...
@@ -37,7 +42,11 @@ else
     exit 1
 fi
 
-export DEBIAN_FRONTEND=noninteractive
-"${as_root[@]}" env DEBIAN_FRONTEND=noninteractive apt-get update
-"${as_root[@]}" env DEBIAN_FRONTEND=noninteractive \
-    apt-get install -y --no-install-recommends "${missing[@]}" </dev/null
+# Other apt runs on the same machine hold its lock for a while; wait for them, do not fail.
+# dpkg syncs the disk after every file it unpacks, which is a third of a first install's time
+# here; --force-unsafe-io skips that. The sync only matters if the machine goes down in the
+# middle of the install, and then "apt-get install --reinstall" of what was cut off repairs it.
+apt_get=(env DEBIAN_FRONTEND=noninteractive apt-get -o DPkg::Lock::Timeout=600
+    -o DPkg::Options::=--force-unsafe-io)
+"${as_root[@]}" "${apt_get[@]}" update
+"${as_root[@]}" "${apt_get[@]}" install -y --no-install-recommends "${missing[@]}" </dev/null

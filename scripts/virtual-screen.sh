@@ -1,3 +1,7 @@
+# SPDX-FileCopyrightText: 2026 The Drawlet Selector developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Shared by the scripts that show the window on a private virtual screen. Source it; it sets
 # DISPLAY and stops the screen and the program again when the calling script exits.
 
@@ -21,9 +25,11 @@ vs_cleanup() {
 trap vs_cleanup EXIT
 
 # -displayfd makes the server pick a free display number itself and write it to us once it
-# accepts connections, so no other virtual screen on this machine is ever disturbed.
+# accepts connections, so no other virtual screen on this machine is ever disturbed. -fbdir
+# keeps the screen's pixels in a file there, which is all a screenshot needs.
 start_virtual_screen() {
-    Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$vs_workdir/display" \
+    Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp -fbdir "$vs_workdir" \
+        3>"$vs_workdir/display" \
         >"$vs_workdir/xvfb.log" 2>&1 &
     vs_xvfb_pid=$!
     for _ in $(seq 100); do
@@ -60,6 +66,7 @@ photograph_window() {
     local WINDOW X Y WIDTH HEIGHT SCREEN
     eval "$(xdotool getwindowgeometry --shell "$window")"
     mkdir -p "$(dirname "$screenshot")"
-    /usr/bin/import -window root -crop "${WIDTH}x${HEIGHT}+${X}+${Y}" +repage "$screenshot"
+    python3 "$(dirname "${BASH_SOURCE[0]}")/xwd-to-png.py" "$vs_workdir/Xvfb_screen0" \
+        "$X" "$Y" "$WIDTH" "$HEIGHT" "$screenshot"
     echo "Screenshot: $(realpath "$screenshot")"
 }

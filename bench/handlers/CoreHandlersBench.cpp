@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Drawlet Selector developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The largest handlers on the core alone, no window: each starts from a copy of its busy state,
 // restored outside the timed part, so every iteration does the whole of the work. The copies
 // cost more than most handlers, so each repetition is kept short.

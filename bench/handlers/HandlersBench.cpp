@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Drawlet Selector developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The largest handlers, on the core alone and through the window, each beside one full repaint
 // of the window. Run without arguments it measures everything on Qt's offscreen platform, then
 // runs its window benchmarks again under X11, on a private Xvfb it starts and stops itself.

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Drawlet Selector developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The same largest handlers driven through the real window: key presses and releases, clicks
 // and slider keys reach frmDrawlet as the player's would, and each iteration ends with one
 // synchronous full repaint, so a frame with the result on screen is part of the figure. The

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Drawlet Selector developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The pick after the 100th combination of pick size 10: 1000 stored numbers, all 1000 drawn.
 //
 // Three contenders run in one process with the same compiler flags, each reseeded with the

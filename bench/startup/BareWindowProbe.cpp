@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Drawlet Selector developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Start-up probe: a bare window with the same kinds and number of widgets as the real one, at
 // about the same places, with the same fonts and the same widgets hidden at first (the base set
 // boxes and the unused entry boxes), and nothing else: no state, no handlers, no signals.

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Drawlet Selector developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Start-up to the first painted frame, and the peak memory it takes: the real window against a
 // bare window with the same widgets and nothing else. Each probe is a separate process that
 // ends at its first paint; the driver launches them alternately, so a drift in the machine's

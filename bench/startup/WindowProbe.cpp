@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Drawlet Selector developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Start-up probe: the real window, as the program starts it (start-up seeds the random source
 // from the clock, as it does for the player).
 

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Drawlet Selector developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The rules apply() keeps across the controls: the releases that belong to a Tab move, and the
 // focus leaving a box that a handler hid.
 

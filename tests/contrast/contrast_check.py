@@ -1,3 +1,7 @@
+# SPDX-FileCopyrightText: 2026 The Drawlet Selector developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 """Measures, from screenshots, how well every text of the window reads under three colour
 schemes: the default light one, qt6ct's "darker" and a black high-contrast one.
 

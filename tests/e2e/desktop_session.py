@@ -1,3 +1,7 @@
+# SPDX-FileCopyrightText: 2026 The Drawlet Selector developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 """A private desktop for the end-to-end test: an X server, a session bus and the accessibility
 bus, all started here, owned here and stopped here.
 

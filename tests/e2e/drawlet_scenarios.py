@@ -1,3 +1,7 @@
+# SPDX-FileCopyrightText: 2026 The Drawlet Selector developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 """What the player does to frmDrawlet and what the window must show after each step.
 
 Each scenario gets a freshly started program. Picks are random, but every completed combination

@@ -1,4 +1,9 @@
 #!/usr/bin/python3
+
+# SPDX-FileCopyrightText: 2026 The Drawlet Selector developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 """The whole program, as a player meets it: started in a private X server, driven with real key
 strokes and clicks, and read back through the accessibility bus as a screen reader reads it.
 

@@ -1,3 +1,7 @@
+# SPDX-FileCopyrightText: 2026 The Drawlet Selector developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 """The running window as the player meets it: read back through the accessibility bus the way a
 screen reader reads it, and driven with real key strokes and mouse clicks through the X server.
 

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Drawlet Selector developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The application icon as Qt draws it for the window and the task bar.
 //
 // Qt reads SVG only through its SVG plugins, which nothing links: when they are missing the

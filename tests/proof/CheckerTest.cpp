@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Drawlet Selector developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The rules have teeth: each planted fault in an otherwise sound state is reported.
 
 #include "EventStorm.h"

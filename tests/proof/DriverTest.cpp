@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Drawlet Selector developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The storm's own machinery: the pick source it feeds from the input, the player it plays, and
 // replay, which a fuzz finding is worthless without.
 

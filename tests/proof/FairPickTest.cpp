@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Drawlet Selector developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The pick is fair: single picks from 1000 stored numbers land on every position about equally
 // often, and the largest generator value still lands on the last position.
 

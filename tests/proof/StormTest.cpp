@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Drawlet Selector developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Seeded event storms: the same driver and rules as the fuzzer, over fixed random sequences, so
 // every build of the suite replays them exactly.
 

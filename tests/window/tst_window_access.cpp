@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Drawlet Selector developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Readable colours under any palette, Return and Enter on buttons, and what the controls tell
 // screen readers.
 

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Drawlet Selector developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The buttons, option buttons and sliders: type of selection, base set, Clear All, copying the
 // results, and the keyboard alone.
 

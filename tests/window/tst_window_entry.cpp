@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Drawlet Selector developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Typing into the two rows of boxes: combinations, the limit of 100, the mended faults, the
 // base set.
 
