@@ -1,0 +1,163 @@
+#include "UndoHistory.h"
+
+#include <algorithm>
+#include <utility>
+
+namespace drawlet {
+namespace {
+
+// A part equal to the neighbour's is shared with it; only a changed part is copied.
+template <typename Part>
+std::shared_ptr<const Part> share(const Part& part, const std::shared_ptr<const Part>* neighbour) {
+    if (neighbour != nullptr && **neighbour == part) {
+        return *neighbour;
+    }
+    return std::make_shared<const Part>(part);
+}
+
+int lastNonzero(const NumberArray& array) {
+    int position = kArraySize;
+    while (position > 0 && array[position] == 0) {
+        --position;
+    }
+    return position;
+}
+
+// Text and visibility, leaving out the selection the focus handling gives a box.
+template <std::size_t Count>
+bool sameTexts(const std::array<TextBox, Count>& a, const std::array<TextBox, Count>& b) {
+    return std::equal(a.begin(), a.end(), b.begin(), [](const TextBox& x, const TextBox& y) {
+        return x.text == y.text && x.visible == y.visible;
+    });
+}
+
+} // namespace
+
+// Every field of SelectorState is taken, restored and compared here. The size check stops a
+// build in which a field was added to the state but not to its snapshot, which would make undo
+// silently keep the new field as it is.
+static_assert(sizeof(SelectorState) == 45728,
+              "SelectorState changed: take, restore and compare the new field in StateSnapshot");
+
+StateSnapshot::Captions StateSnapshot::captionsOf(const SelectorState& state) {
+    return {state.Label1, state.Label2, state.Label3, state.Label4,   state.Label5,
+            state.Frame1, state.Frame2, state.Frame3, state.Command1, state.txtNumberToolTip};
+}
+
+bool StateSnapshot::sameNumbers(const NumberArray& array, const Numbers& numbers) {
+    if (lastNonzero(array) != static_cast<int>(numbers.size())) {
+        return false;
+    }
+    for (std::size_t i = 0; i < numbers.size(); ++i) {
+        if (array[static_cast<int>(i) + 1] != numbers[i]) {
+            return false;
+        }
+    }
+    return true;
+}
+
+std::shared_ptr<const StateSnapshot::Numbers>
+StateSnapshot::trimmed(const NumberArray& array, const std::shared_ptr<const Numbers>* shared) {
+    if (shared != nullptr && sameNumbers(array, **shared)) {
+        return *shared;
+    }
+    Numbers numbers(static_cast<std::size_t>(lastNonzero(array)));
+    for (std::size_t i = 0; i < numbers.size(); ++i) {
+        numbers[i] = array[static_cast<int>(i) + 1];
+    }
+    return std::make_shared<const Numbers>(std::move(numbers));
+}
+
+StateSnapshot::StateSnapshot(const SelectorState& state, const StateSnapshot* neighbour)
+    : HScroll2_(state.HScroll2), HScroll1_(state.HScroll1), HScroll3_(state.HScroll3),
+      Option1_(state.Option1), typeOfSelection_(state.typeOfSelection), focus_(state.focus),
+      focusMoves_(state.focusMoves) {
+    const StateSnapshot* n = neighbour;
+    captions_ = share(captionsOf(state), n ? &n->captions_ : nullptr);
+    txtNumber_ = share(state.txtNumber, n ? &n->txtNumber_ : nullptr);
+    txtSelNumbers_ = share(state.txtSelNumbers, n ? &n->txtSelNumbers_ : nullptr);
+    lstNumbers_ = share(state.lstNumbers, n ? &n->lstNumbers_ : nullptr);
+    lstSort_ = share(state.lstSort, n ? &n->lstSort_ : nullptr);
+    lstPlaySort_ = share(state.lstPlaySort, n ? &n->lstPlaySort_ : nullptr);
+    CombNumbers_ = trimmed(state.CombNumbers, n ? &n->CombNumbers_ : nullptr);
+    PickIndex_ = trimmed(state.PickIndex, n ? &n->PickIndex_ : nullptr);
+}
+
+void StateSnapshot::restoreInto(SelectorState& state) const {
+    state.HScroll2 = HScroll2_;
+    state.HScroll1 = HScroll1_;
+    state.HScroll3 = HScroll3_;
+    state.txtNumber = *txtNumber_;
+    state.txtSelNumbers = *txtSelNumbers_;
+    state.lstNumbers = *lstNumbers_;
+    state.lstSort = *lstSort_;
+    state.lstPlaySort = *lstPlaySort_;
+    state.Option1 = Option1_;
+    state.typeOfSelection = typeOfSelection_;
+    state.Label1 = captions_->Label1;
+    state.Label2 = captions_->Label2;
+    state.Label3 = captions_->Label3;
+    state.Label4 = captions_->Label4;
+    state.Label5 = captions_->Label5;
+    state.Frame1 = captions_->Frame1;
+    state.Frame2 = captions_->Frame2;
+    state.Frame3 = captions_->Frame3;
+    state.Command1 = captions_->Command1;
+    state.txtNumberToolTip = captions_->txtNumberToolTip;
+    state.focus = focus_;
+    state.focusMoves = focusMoves_;
+    for (auto [array, numbers] : {std::pair{&state.CombNumbers, CombNumbers_.get()},
+                                  std::pair{&state.PickIndex, PickIndex_.get()}}) {
+        array->zero();
+        for (std::size_t i = 0; i < numbers->size(); ++i) {
+            (*array)[static_cast<int>(i) + 1] = (*numbers)[i];
+        }
+    }
+}
+
+bool StateSnapshot::looksLike(const SelectorState& state) const {
+    return HScroll2_ == state.HScroll2 && HScroll1_ == state.HScroll1 &&
+           HScroll3_ == state.HScroll3 && Option1_ == state.Option1 &&
+           typeOfSelection_ == state.typeOfSelection && *captions_ == captionsOf(state) &&
+           sameTexts(*txtNumber_, state.txtNumber) &&
+           sameTexts(*txtSelNumbers_, state.txtSelNumbers) && *lstNumbers_ == state.lstNumbers &&
+           *lstSort_ == state.lstSort && *lstPlaySort_ == state.lstPlaySort &&
+           sameNumbers(state.CombNumbers, *CombNumbers_) &&
+           sameNumbers(state.PickIndex, *PickIndex_);
+}
+
+void UndoHistory::record(StateSnapshot before, std::uint32_t group) {
+    redo_.clear();
+    if (group != 0 && group == openGroup_ && !undo_.empty()) {
+        return;
+    }
+    openGroup_ = group;
+    undo_.push_back(std::move(before));
+    while (undo_.size() > levels_) {
+        undo_.pop_front();
+    }
+}
+
+bool UndoHistory::undo(SelectorState& state) {
+    if (undo_.empty()) {
+        return false;
+    }
+    redo_.emplace_back(state, &undo_.back());
+    undo_.back().restoreInto(state);
+    undo_.pop_back();
+    openGroup_ = 0;
+    return true;
+}
+
+bool UndoHistory::redo(SelectorState& state) {
+    if (redo_.empty()) {
+        return false;
+    }
+    undo_.emplace_back(state, &redo_.back());
+    redo_.back().restoreInto(state);
+    redo_.pop_back();
+    openGroup_ = 0;
+    return true;
+}
+
+} // namespace drawlet
