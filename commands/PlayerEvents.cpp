@@ -8,12 +8,15 @@
 #include "BaseSetSize.h"
 #include "BoxText.h"
 #include "CombinationEntry.h"
+#include "PastedNumbers.h"
 #include "PlayNumbers.h"
 #include "RandomPick.h"
 #include "Resets.h"
 #include "TabOrder.h"
 
 #include <iterator>
+#include <optional>
+#include <type_traits>
 
 namespace drawlet {
 namespace {
@@ -55,6 +58,16 @@ bool isBoxControl(FocusTarget control) {
     return control.control == ControlId::txtNumber || control.control == ControlId::txtSelNumbers;
 }
 
+// The keys of a shortcut that ran are still down: their releases are not keys of the box.
+void holdShortcutKeys(SelectorState& state, int keyCode, int shift) {
+    if (keyCode != 0) {
+        state.tabKeysDown =
+            static_cast<std::uint8_t>(TabKeys::ShortcutKey | heldModifierBits(shift));
+    }
+}
+
+bool applyEvent(SelectorState& state, RandomSource& random, const PlayerEvent& event);
+
 struct Applier {
     SelectorState& state;
     RandomSource& random;
@@ -78,7 +91,10 @@ struct Applier {
     }
 
     bool operator()(const KeyReleased& key) const {
-        const std::uint8_t bit = tabKeyBit(key.keyCode);
+        std::uint8_t bit = tabKeyBit(key.keyCode);
+        if (bit == 0 && (state.tabKeysDown & TabKeys::ShortcutKey) != 0) {
+            bit = TabKeys::ShortcutKey;
+        }
         if (key.keyCode == keys::Tab || (state.tabKeysDown & bit) != 0) {
             state.tabKeysDown = static_cast<std::uint8_t>(state.tabKeysDown & ~bit);
             return false;
@@ -123,16 +139,101 @@ struct Applier {
         focusControl(state, arrival.control);
         return true;
     }
+
+    // Undo and redo need the history; apply() takes them before they get here.
+    bool operator()(const Undo&) const { return false; }
+    bool operator()(const Redo&) const { return false; }
+
+    bool operator()(const Pasted& paste) const {
+        const bool typed = typePasted(paste);
+        holdShortcutKeys(state, paste.keyCode, paste.shift);
+        return typed;
+    }
+
+    // Types the pasted numbers as the player types them, from the box with the focus on: each
+    // number goes into the box the focus has reached, replacing what it held, as the whole text
+    // of a box is selected when the focus arrives. In the entry row the focus returns to the
+    // first box after each stored combination, and typing stops once the list is full; in the
+    // base set it stops after the last box in use.
+    bool typePasted(const Pasted& paste) const {
+        const std::optional<std::string> digits = pastedDigits(paste.text);
+        const bool entryRow = paste.box.control == ControlId::txtNumber;
+        if (!digits || !isBoxControl(paste.box) || paste.box != state.focus ||
+            boxAt(state, paste.box) == nullptr || !isShown(state, paste.box) ||
+            (entryRow && state.lstNumbers.size() >= kMaxCombinations)) {
+            return false;
+        }
+        for (std::size_t next = 0; next < digits->size(); next += 2) {
+            const FocusTarget box = state.focus;
+            const std::string number = digits->substr(next, 2);
+            for (const std::string& text : {number.substr(0, 1), number}) {
+                const int key = text.back();
+                applyEvent(state, random, KeyPressed{box, key, 0, key});
+                applyEvent(state, random, TextEdited{box, text});
+                applyEvent(state, random, KeyReleased{box, key, 0});
+            }
+            const bool full = entryRow ? state.lstNumbers.size() >= kMaxCombinations
+                                       : state.focus.index != box.index + 1;
+            if (full || !isBoxControl(state.focus)) {
+                break;
+            }
+        }
+        return true;
+    }
 };
 
-} // namespace
-
-bool apply(SelectorState& state, RandomSource& random, const PlayerEvent& event) {
+bool applyEvent(SelectorState& state, RandomSource& random, const PlayerEvent& event) {
     const FocusTarget focused = state.focus;
     const bool focusedShown = isShown(state, focused);
     const bool taken = std::visit(Applier{state, random}, event);
     if (focusedShown) {
         passFocusFromHiddenBox(state, focused);
+    }
+    return taken;
+}
+
+// The keys typed into one box make one step of the history: their events share the box's group.
+std::uint32_t historyGroup(const PlayerEvent& event) {
+    FocusTarget box;
+    if (const auto* key = std::get_if<KeyPressed>(&event)) {
+        box = key->control;
+    } else if (const auto* edit = std::get_if<TextEdited>(&event)) {
+        box = edit->box;
+    } else if (const auto* release = std::get_if<KeyReleased>(&event)) {
+        box = release->control;
+    }
+    if (!isBoxControl(box)) {
+        return 0;
+    }
+    return (static_cast<std::uint32_t>(box.control) << 16) +
+           static_cast<std::uint32_t>(box.index & 0xffff) + 1;
+}
+
+// Undo or redo: the whole state comes back, but for the keys held now.
+template <typename Step>
+bool stepThroughHistory(SelectorState& state, UndoHistory& history, const Step& step) {
+    constexpr bool undo = std::is_same_v<Step, Undo>;
+    const bool stepped = undo ? history.undo(state) : history.redo(state);
+    holdShortcutKeys(state, step.keyCode, step.shift);
+    return stepped;
+}
+
+} // namespace
+
+bool apply(SelectorState& state, UndoHistory& history, RandomSource& random,
+           const PlayerEvent& event) {
+    if (const auto* undo = std::get_if<Undo>(&event)) {
+        return stepThroughHistory(state, history, *undo);
+    }
+    if (const auto* redo = std::get_if<Redo>(&event)) {
+        return stepThroughHistory(state, history, *redo);
+    }
+    StateSnapshot before(state, history.latest());
+    const bool taken = applyEvent(state, random, event);
+    if (!before.looksLike(state)) {
+        history.record(std::move(before), historyGroup(event));
+    } else {
+        history.unchanged(historyGroup(event));
     }
     return taken;
 }

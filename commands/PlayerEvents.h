@@ -14,6 +14,7 @@
 #include "RandomSource.h"
 #include "SelectorState.h"
 #include "Sliders.h"
+#include "UndoHistory.h"
 
 #include <cstdint>
 #include <string>
@@ -72,23 +73,58 @@ struct FocusArrived {
     FocusTarget control;
 };
 
-using PlayerEvent =
-    std::variant<KeyPressed, TextEdited, KeyReleased, Clicked, SliderMoved, FocusArrived>;
+// The player's edit commands, by their shortcut keys or from a box's context menu. `keyCode`
+// and `shift` are the shortcut's key and the modifiers held with it, 0 from a menu or the mouse.
+
+// Ctrl+Z: the last change is undone.
+struct Undo {
+    int keyCode = 0;
+    int shift = 0;
+};
+
+// Ctrl+Shift+Z or Ctrl+Y: the last change undone is made again.
+struct Redo {
+    int keyCode = 0;
+    int shift = 0;
+};
+
+// A text pasted into the box with the focus (Ctrl+V, Shift+Insert, the context menu, the middle
+// mouse button). A line of two-digit numbers is typed key by key from that box on; any other
+// text is refused whole.
+struct Pasted {
+    FocusTarget box;
+    std::string text;
+    int keyCode = 0;
+    int shift = 0;
+};
+
+using PlayerEvent = std::variant<KeyPressed, TextEdited, KeyReleased, Clicked, SliderMoved,
+                                 FocusArrived, Undo, Redo, Pasted>;
 
 // Applies one event to the state and says whether the control took the input: false for a
-// character the key filter swallows, an edited text the box refuses, or a key release that is
-// not a key of the box (it belongs to a Tab move, or no box has the focus); true otherwise.
+// character the key filter swallows, an edited text the box refuses, a key release that is not a
+// key of the box (it belongs to a Tab move or a shortcut, or no box has the focus), a refused
+// paste, or an undo or redo with no step to take; true otherwise.
+//
+// Every event that changes what the player sees leaves the state before it in `history`, as one
+// step to undo; moving the focus alone is no change. The keys typed into one box make one step
+// until the focus leaves it or another event comes between (the combination a box completes is
+// part of that step, with its pick); one paste is one step. Undo and redo bring the whole state
+// back exactly, the focus and the selection of its box included; the window sets the focus again
+// after each.
 //
 // The Tab rule: Tab moves the focus, and the releases of Tab and of the modifiers held with it
 // (Shift+Tab) land in the control the focus moved to. They are focus navigation, not keys typed
 // into that box, so they run no KeyUp, whichever is let go first, until the next key that is not
 // a modifier goes down.
-bool apply(SelectorState& state, RandomSource& random, const PlayerEvent& event);
+bool apply(SelectorState& state, UndoHistory& history, RandomSource& random,
+           const PlayerEvent& event);
 
 // The bits of SelectorState::tabKeysDown: Tab, and the modifiers one place above their bit in
-// the Shift argument.
+// the Shift argument. The keys of a shortcut (Ctrl+Z, Ctrl+V ...) follow the same rule: the
+// releases of its key and of the modifiers held with it are not keys typed into the box.
 namespace TabKeys {
-enum : std::uint8_t { Tab = 1, Shift = 2, Control = 4, Alt = 8 };
+enum : std::uint8_t { Tab = 1, Shift = 2, Control = 4, Alt = 8, ShortcutKey = 16 };
 } // namespace TabKeys
 
 } // namespace drawlet

@@ -75,4 +75,9 @@ std::string resultAnnouncement(const SpokenResults& before, const SpokenResults&
     return announcement;
 }
 
+std::string historyAnnouncement(HistoryStep step, const std::string& results) {
+    const std::string said = step == HistoryStep::Undone ? "Undone" : "Redone";
+    return results.empty() ? said : said + ". " + results;
+}
+
 } // namespace drawlet

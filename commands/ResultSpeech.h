@@ -37,4 +37,9 @@ SpokenResults spokenResults(const SelectorState& state);
 std::string resultAnnouncement(const SpokenResults& before, const SpokenResults& after,
                                FocusTarget focus);
 
+enum class HistoryStep { Undone, Redone };
+
+// After an undo or redo: "Undone" or "Redone", then the results it changed, if any.
+std::string historyAnnouncement(HistoryStep step, const std::string& results);
+
 } // namespace drawlet

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Drawlet Selector developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "UndoHistory.h"
 
 #include <algorithm>
@@ -25,7 +29,7 @@ int lastNonzero(const NumberArray& array) {
 
 // Text and visibility, leaving out the selection the focus handling gives a box.
 template <std::size_t Count>
-bool sameTexts(const std::array<TextBox, Count>& a, const std::array<TextBox, Count>& b) {
+bool sameTexts(const BoxRow<Count>& a, const BoxRow<Count>& b) {
     return std::equal(a.begin(), a.end(), b.begin(), [](const TextBox& x, const TextBox& y) {
         return x.text == y.text && x.visible == y.visible;
     });
@@ -33,9 +37,9 @@ bool sameTexts(const std::array<TextBox, Count>& a, const std::array<TextBox, Co
 
 } // namespace
 
-// Every field of SelectorState is taken, restored and compared here. The size check stops a
-// build in which a field was added to the state but not to its snapshot, which would make undo
-// silently keep the new field as it is.
+// Every field of SelectorState is taken, restored and compared here, but for the keys held down,
+// which belong to the present. The size check stops a build in which a field was added to the
+// state but not to its snapshot, which would make undo silently keep the new field as it is.
 static_assert(sizeof(SelectorState) == 45728,
               "SelectorState changed: take, restore and compare the new field in StateSnapshot");
 
@@ -106,6 +110,7 @@ void StateSnapshot::restoreInto(SelectorState& state) const {
     state.txtNumberToolTip = captions_->txtNumberToolTip;
     state.focus = focus_;
     state.focusMoves = focusMoves_;
+    // tabKeysDown: the keys held now stay down.
     for (auto [array, numbers] : {std::pair{&state.CombNumbers, CombNumbers_.get()},
                                   std::pair{&state.PickIndex, PickIndex_.get()}}) {
         array->zero();

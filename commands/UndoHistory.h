@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Drawlet Selector developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 
 // The undo history: the states the selector was in before the player's last changes, so that a
@@ -30,7 +34,7 @@ public:
     // Takes the state, sharing each part that equals the same part of `neighbour`, when given.
     explicit StateSnapshot(const SelectorState& state, const StateSnapshot* neighbour = nullptr);
 
-    // Writes the whole state back as it was taken.
+    // Writes the whole state back as it was taken. The keys held down now stay as they are.
     void restoreInto(SelectorState& state) const;
 
     // Whether `state` shows the player the same as this snapshot: everything equal but where the
@@ -43,8 +47,8 @@ private:
         std::string Frame1, Frame2, Frame3, Command1, txtNumberToolTip;
         bool operator==(const Captions&) const = default;
     };
-    using EntryBoxes = std::array<TextBox, kEntryBoxes>;
-    using BaseSetBoxes = std::array<TextBox, kBaseSetBoxes>;
+    using EntryBoxes = BoxRow<kEntryBoxes>;
+    using BaseSetBoxes = BoxRow<kBaseSetBoxes>;
     using Numbers = std::vector<std::int16_t>; // positions 1 to the last nonzero one
 
     ScrollBar HScroll2_, HScroll1_, HScroll3_;
@@ -85,6 +89,13 @@ public:
 
     // The next change starts a step of its own, whatever its group.
     void endGroup() { openGroup_ = 0; }
+
+    // An event of `group` changed nothing worth undoing: any other group ends the open one.
+    void unchanged(std::uint32_t group) {
+        if (group != openGroup_) {
+            openGroup_ = 0;
+        }
+    }
 
     // Puts the state back as it was before the last step, keeping the present state for redo.
     // Returns false, changing nothing, when there is nothing to undo.

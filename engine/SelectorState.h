@@ -117,6 +117,7 @@ public:
         return entries_[static_cast<std::size_t>(position)];
     }
     void zero() { entries_.fill(0); }
+    bool operator==(const NumberArray&) const = default;
 
 private:
     std::array<std::int16_t, kArraySize + 1> entries_{}; // entry 0 is never used
@@ -166,10 +167,13 @@ struct SelectorState {
     FocusTarget focus;
     unsigned focusMoves = 0;
 
-    // Nothing the player sees: the Tab key and the modifiers held with it, while they are still
-    // down after Tab moved the focus (see PlayerEvents.h). Their releases belong to that move and
-    // are not keys typed into the box the focus moved to.
+    // Nothing the player sees: the Tab key, or the key of a shortcut, and the modifiers held with
+    // it, while they are still down after Tab moved the focus or the shortcut ran (see
+    // PlayerEvents.h). Their releases belong to that move or command and are not keys typed into
+    // the box that has the focus.
     std::uint8_t tabKeysDown = 0;
+
+    bool operator==(const SelectorState&) const = default;
 };
 
 // Derived values, recomputed from the controls every time they are needed and never stored.

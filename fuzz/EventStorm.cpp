@@ -44,6 +44,7 @@ enum class Move : std::uint8_t {
     AutoFillStart,
     TypeOfSelection,
     DirectHandler,
+    UndoRedo,
     Count,
 };
 
@@ -54,9 +55,9 @@ using Weights = std::array<int, kMoves>;
 // with no reset, so the list reaches 100 and the picks reach 1000 positions; "base set" works
 // mostly on the right-hand side of the window.
 constexpr std::array<Weights, 3> kProfiles = {{
-    {68, 8, 8, 8, 10, 28, 10, 14, 8, 4, 10, 10, 20, 14, 3, 3, 3, 8, 6, 8, 5},
-    {24, 2, 4, 6, 4, 150, 6, 6, 14, 0, 4, 0, 8, 16, 0, 0, 1, 4, 3, 4, 0},
-    {48, 10, 6, 10, 12, 10, 40, 10, 4, 2, 20, 8, 24, 8, 2, 2, 6, 10, 10, 10, 4},
+    {62, 8, 8, 8, 10, 28, 10, 14, 8, 4, 10, 10, 20, 14, 3, 3, 3, 8, 6, 8, 5, 6},
+    {24, 2, 4, 6, 4, 146, 6, 6, 14, 0, 4, 0, 8, 16, 0, 0, 1, 4, 3, 4, 0, 4},
+    {42, 10, 6, 10, 12, 10, 40, 10, 4, 2, 20, 8, 24, 8, 2, 2, 6, 10, 10, 10, 4, 6},
 }};
 
 constexpr bool weightsAddUp() {
@@ -168,7 +169,11 @@ void EventStorm::playMove(ByteReader& bytes, std::uint8_t profile) {
         break;
     }
     case Move::Paste:
-        paste(bytes);
+        if ((bytes.byte() & 1U) == 0) {
+            paste(bytes);
+        } else {
+            pasteNumbers(bytes);
+        }
         break;
     case Move::EnterCombination:
         enterCombination(bytes);
@@ -242,6 +247,9 @@ void EventStorm::playMove(ByteReader& bytes, std::uint8_t profile) {
     case Move::DirectHandler:
         callDirectHandler(bytes);
         break;
+    case Move::UndoRedo:
+        apply(StormEvent::of(Action::UndoRedo));
+        break;
     case Move::Count:
         break;
     }
@@ -312,6 +320,32 @@ void EventStorm::paste(ByteReader& bytes) {
     if ((bytes.byte() & 1U) != 0) {
         releaseKey(86, 2); // the V of Ctrl+V
     }
+}
+
+// A line of numbers pasted into a box, mostly the one with the focus: mostly two-digit numbers
+// between separators of every kind, now and then any byte. Then undone.
+void EventStorm::pasteNumbers(ByteReader& bytes) {
+    constexpr std::array<const char*, 7> separators = {" ", ",", ";", "\t", "\n", "\r\n", ", "};
+    const bool focused = bytes.byte() < 224;
+    const FocusTarget box = focused
+                                ? state_.focus
+                                : FocusTarget{(bytes.byte() & 1U) == 0 ? ControlId::txtNumber
+                                                                       : ControlId::txtSelNumbers,
+                                              anyIndex(bytes, kBaseSetBoxes)};
+    std::string text;
+    const int numbers = bytes.byte() % 40;
+    for (int i = 0; i < numbers; ++i) {
+        const std::uint8_t c = bytes.byte();
+        if (c < 240) {
+            text += {static_cast<char>('0' + c % 100 / 10), static_cast<char>('0' + c % 10)};
+        } else {
+            text += static_cast<char>(bytes.byte());
+        }
+        text += separators[c % separators.size()];
+    }
+    apply(StormEvent::of(Action::PasteUndone).on(box.control, box.index).withText(std::move(text)));
+    wholeTextSelected_ = false;
+    focusMovesSeen_ = state_.focusMoves;
 }
 
 // The player clicks into the first entry box and types a whole combination, two digits a box.
@@ -432,7 +466,7 @@ void EventStorm::execute(StormEvent& event) {
     const auto entry = [&event] { return FocusTarget{ControlId::txtNumber, event.index}; };
     const auto baseSet = [&event] { return FocusTarget{ControlId::txtSelNumbers, event.index}; };
     const auto play = [this](const PlayerEvent& input) {
-        return drawlet::apply(state_, random_, input);
+        return drawlet::apply(state_, history_, random_, input);
     };
     switch (event.action) {
     case Action::EntryKeyPress:
@@ -512,6 +546,21 @@ void EventStorm::execute(StormEvent& event) {
     case Action::RebuildPlayNumbers:
         Display_Play_Numbers(state_);
         break;
+    case Action::UndoRedo: {
+        const SelectorState before = state_;
+        event.value = play(Undo{}) ? 1 : 0;
+        const bool undoneSound = !checker_->steadyRules(state_).has_value();
+        event.accepted = undoneSound && (event.value == 0 || play(Redo{})) && state_ == before;
+        break;
+    }
+    case Action::PasteUndone: {
+        const SelectorState before = state_;
+        play(Pasted{event.target, event.text});
+        event.value = state_ == before ? 0 : 1;
+        const bool pastedSound = !checker_->steadyRules(state_).has_value();
+        event.accepted = pastedSound && (event.value == 0 || play(Undo{})) && state_ == before;
+        break;
+    }
     }
 }
 

@@ -19,6 +19,7 @@
 #include "RandomSource.h"
 #include "SelectorState.h"
 #include "StormEvent.h"
+#include "UndoHistory.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -71,6 +72,7 @@ private:
     void typeKey(std::int16_t code);
     void releaseKey(int keyCode, int shift);
     void paste(ByteReader& bytes);
+    void pasteNumbers(ByteReader& bytes);
     void enterCombination(ByteReader& bytes);
     void enterBaseSet(ByteReader& bytes);
     void callAnyBoxHandler(ByteReader& bytes);
@@ -80,6 +82,7 @@ private:
     std::string trace() const;
 
     SelectorState state_;
+    UndoHistory history_;
     RandomSource& random_;
     std::optional<InvariantChecker> checker_;
     StormResult result_;

@@ -578,6 +578,13 @@ Verdict InvariantChecker::after(const SelectorState& state, const StormEvent& ev
     if (auto v = steadyRules(state)) {
         return v;
     }
+    // The storm itself compares the whole state before and after these round trips.
+    if (event.action == Action::UndoRedo && !event.accepted) {
+        return "undo followed by redo did not give back the exact state";
+    }
+    if (event.action == Action::PasteUndone && !event.accepted) {
+        return "a paste, then undo, did not give back the exact state";
+    }
     if (auto v = combinationRules(state, event)) {
         return v;
     }

@@ -9,13 +9,13 @@
 namespace drawlet::storm {
 
 std::string describe(const StormEvent& event) {
-    static constexpr std::array<const char*, 22> names = {
-        "EntryKeyPress",       "EntryKeyUp",        "EntryGotFocus", "EntryEdit",
-        "BaseKeyPress",        "BaseKeyUp",         "BaseGotFocus",  "BaseEdit",
-        "MoveSlider",          "SliderChange",      "Focus",         "Pick",
-        "ClearCombinations",   "ClearAll",          "ClearBaseSet",  "AutoFill",
-        "ChooseAutoFillStart", "Option1Click",      "ChooseType",    "TypeButtonClick",
-        "TypeButtonGotFocus",  "RebuildPlayNumbers"};
+    static constexpr std::array<const char*, 24> names = {
+        "EntryKeyPress",       "EntryKeyUp",         "EntryGotFocus", "EntryEdit",
+        "BaseKeyPress",        "BaseKeyUp",          "BaseGotFocus",  "BaseEdit",
+        "MoveSlider",          "SliderChange",       "Focus",         "Pick",
+        "ClearCombinations",   "ClearAll",           "ClearBaseSet",  "AutoFill",
+        "ChooseAutoFillStart", "Option1Click",       "ChooseType",    "TypeButtonClick",
+        "TypeButtonGotFocus",  "RebuildPlayNumbers", "UndoRedo",      "PasteUndone"};
     const std::string name = names[static_cast<std::size_t>(event.action)];
     const std::string index = std::to_string(event.index);
     switch (event.action) {
@@ -28,11 +28,17 @@ std::string describe(const StormEvent& event) {
         return name + "(" + index + ", " + std::to_string(event.value) + ", " +
                std::to_string(event.shift) + ")";
     case Action::EntryEdit:
-    case Action::BaseEdit: {
+    case Action::BaseEdit:
+    case Action::PasteUndone: {
         std::string shown;
         for (const char c : event.text) {
             const auto code = static_cast<unsigned char>(c);
             shown += code >= 32 && code < 127 ? std::string(1, c) : "\\x" + std::to_string(code);
+        }
+        if (event.action == Action::PasteUndone) {
+            return name + "(control " + std::to_string(static_cast<int>(event.target.control)) +
+                   ", " + std::to_string(event.target.index) + ", \"" + shown + "\") " +
+                   (event.value != 0 ? "typed" : "refused");
         }
         return name + "(" + index + ", \"" + shown + "\") " +
                (event.accepted ? "taken" : "refused");
@@ -49,6 +55,8 @@ std::string describe(const StormEvent& event) {
     case Action::AutoFill:
     case Action::RebuildPlayNumbers:
         return name + "()";
+    case Action::UndoRedo:
+        return name + "() " + (event.value != 0 ? "undid a step" : "had no step");
     default:
         return name + "(" + index + ")";
     }

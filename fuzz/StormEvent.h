@@ -39,6 +39,9 @@ enum class Action : std::uint8_t {
     TypeButtonClick,     // optExclusion/optInclusion/optNone_Click by index
     TypeButtonGotFocus,  // optExclusion/optInclusion/optNone_GotFocus by index
     RebuildPlayNumbers,  // Display_Play_Numbers
+    UndoRedo,            // Undo, then Redo when there was a step: accepted when nothing changed
+    PasteUndone,         // Pasted text at target, then Undo when it typed anything: accepted when
+                         // that gave back the state before the paste
 };
 
 struct StormEvent {

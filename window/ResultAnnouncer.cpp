@@ -27,6 +27,7 @@ QAccessibleInterface* noticeInterface(const QString& /*className*/, QObject* obj
 
 void ResultAnnouncer::rendered(const SelectorState& state) {
     const bool pickPressed = std::exchange(pickPressed_, false);
+    const std::optional<HistoryStep> historyStep = std::exchange(historyStep_, std::nullopt);
     if (!QAccessible::isActive()) {
         last_.reset();
         return;
@@ -37,8 +38,11 @@ void ResultAnnouncer::rendered(const SelectorState& state) {
         last_->Label3.clear();
     }
     // What the window showed when the screen reader came is known to it already.
-    if (last_ && *last_ != now) {
-        const std::string sentence = resultAnnouncement(*last_, now, state.focus);
+    if (last_ && (*last_ != now || historyStep)) {
+        std::string sentence = resultAnnouncement(*last_, now, state.focus);
+        if (historyStep) {
+            sentence = historyAnnouncement(*historyStep, sentence);
+        }
         if (!sentence.empty()) {
             announce(sentence);
         }

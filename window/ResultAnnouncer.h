@@ -31,6 +31,10 @@ public:
     // is the same as the last.
     void pickPressed() { pickPressed_ = true; }
 
+    // An undo or redo ran: the next render says so before the results it changed, and says it
+    // even when no result changed.
+    void historyStep(HistoryStep step) { historyStep_ = step; }
+
 private:
     void announce(const std::string& sentence);
 
@@ -39,6 +43,7 @@ private:
     QWidget* notice_ = nullptr;         // made on the first announcement, owned by the window
     QLabel* noticeText_ = nullptr;
     bool pickPressed_ = false;
+    std::optional<HistoryStep> historyStep_;
 };
 
 } // namespace drawlet

@@ -10,14 +10,20 @@
 #include "TabOrder.h"
 
 #include <QButtonGroup>
+#include <QClipboard>
+#include <QContextMenuEvent>
+#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMenu>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScopedValueRollback>
 #include <QScrollBar>
+#include <utility>
+#include <variant>
 
 namespace drawlet {
 namespace {
@@ -62,6 +68,25 @@ int characterOf(const QKeyEvent& event) {
     return event.text().at(0).unicode();
 }
 
+enum class EditCommand { None, Undo, Redo, Paste };
+
+// The edit command a key makes, wherever the focus is: Ctrl+Z undoes, Ctrl+Shift+Z and Ctrl+Y
+// redo, and the desktop's paste keys (Ctrl+V, Shift+Insert) paste.
+EditCommand editCommandOf(const QKeyEvent& event) {
+    const QKeyCombination pressed = event.keyCombination();
+    if (pressed == (Qt::CTRL | Qt::Key_Z)) {
+        return EditCommand::Undo;
+    }
+    if (pressed == (Qt::CTRL | Qt::SHIFT | Qt::Key_Z) || pressed == (Qt::CTRL | Qt::Key_Y)) {
+        return EditCommand::Redo;
+    }
+    return event.matches(QKeySequence::Paste) ? EditCommand::Paste : EditCommand::None;
+}
+
+std::string clipboardText(QClipboard::Mode mode) {
+    return QGuiApplication::clipboard()->text(mode).toStdString();
+}
+
 } // namespace
 
 frmDrawlet::frmDrawlet(RandomSource& random, QWidget* parent)
@@ -77,7 +102,12 @@ frmDrawlet::frmDrawlet(RandomSource& random, QWidget* parent)
 
 // Returns whether the control took the input (see apply()).
 bool frmDrawlet::run(const PlayerEvent& event) {
-    const bool taken = apply(state_, random_, event);
+    const bool taken = apply(state_, history_, random_, event);
+    const bool undone = std::holds_alternative<Undo>(event);
+    if (taken && (undone || std::holds_alternative<Redo>(event))) {
+        focusAgain_ = true;
+        announcer_.historyStep(undone ? HistoryStep::Undone : HistoryStep::Redone);
+    }
     render();
     return taken;
 }
@@ -85,7 +115,7 @@ bool frmDrawlet::run(const PlayerEvent& event) {
 void frmDrawlet::render() {
     const QScopedValueRollback guard(rendering_, true);
     renderState(controls_, state_);
-    if (state_.focusMoves != appliedFocusMoves_) {
+    if (std::exchange(focusAgain_, false) || state_.focusMoves != appliedFocusMoves_) {
         appliedFocusMoves_ = state_.focusMoves;
         applyFocus(controls_, state_);
     }
@@ -184,10 +214,35 @@ bool frmDrawlet::eventFilter(QObject* watched, QEvent* event) {
     case QEvent::FocusOut:
         clickedBox_ = nullptr;
         break;
+    case QEvent::ShortcutOverride:
+        // A box claims these keys for its own undo and paste; they are the window's.
+        if (editCommandOf(static_cast<const QKeyEvent&>(*event)) != EditCommand::None) {
+            event->accept();
+            return true;
+        }
+        break;
     case QEvent::KeyPress:
+        if (editCommand(target, static_cast<const QKeyEvent&>(*event))) {
+            return true;
+        }
         return keyPressed(target, static_cast<const QKeyEvent&>(*event));
     case QEvent::KeyRelease:
         keyReleased(target, static_cast<const QKeyEvent&>(*event));
+        break;
+    case QEvent::ContextMenu:
+        if (isBox(target)) {
+            showBoxMenu(target, static_cast<QLineEdit*>(watched),
+                        static_cast<const QContextMenuEvent*>(event)->globalPos());
+            return true;
+        }
+        break;
+    case QEvent::MouseButtonRelease:
+        // The middle button pastes the text selected anywhere on the desktop, where it has one.
+        if (isBox(target) && static_cast<const QMouseEvent*>(event)->button() == Qt::MiddleButton &&
+            QGuiApplication::clipboard()->supportsSelection()) {
+            run(Pasted{target, clipboardText(QClipboard::Selection)});
+            return true;
+        }
         break;
     case QEvent::MouseButtonPress:
         // A click into a box gives it the focus before the press arrives, and the box's focus
@@ -225,6 +280,52 @@ void frmDrawlet::keyReleased(FocusTarget control, const QKeyEvent& event) {
     if (!event.isAutoRepeat()) {
         run(KeyReleased{control, keyCodeOf(event.key()), shiftOf(event.modifiers())});
     }
+}
+
+// Undo, redo and paste by their keys. Returns false for any other key, and for the paste keys
+// outside the boxes, which have nothing to paste into.
+bool frmDrawlet::editCommand(FocusTarget control, const QKeyEvent& event) {
+    const int keyCode = keyCodeOf(event.key());
+    const int shift = shiftOf(event.modifiers());
+    switch (editCommandOf(event)) {
+    case EditCommand::Undo:
+        run(Undo{keyCode, shift});
+        return true;
+    case EditCommand::Redo:
+        run(Redo{keyCode, shift});
+        return true;
+    case EditCommand::Paste:
+        if (isBox(control)) {
+            run(Pasted{control, clipboardText(QClipboard::Clipboard), keyCode, shift});
+            return true;
+        }
+        return false;
+    case EditCommand::None:
+        break;
+    }
+    return false;
+}
+
+// The box's own menu, with its Undo, Redo and Paste doing what the keys do.
+void frmDrawlet::showBoxMenu(FocusTarget box, QLineEdit* widget, const QPoint& at) {
+    QMenu* menu = widget->createStandardContextMenu();
+    menu->setAttribute(Qt::WA_DeleteOnClose);
+    const auto reroute = [this](QAction* action, bool enabled, const PlayerEvent& event) {
+        action->disconnect();
+        action->setEnabled(enabled);
+        connect(action, &QAction::triggered, this, [this, event] { run(event); });
+    };
+    for (QAction* action : menu->actions()) {
+        const QString text = action->text();
+        if (text.startsWith(QLineEdit::tr("&Undo"))) {
+            reroute(action, history_.undoSteps() > 0, Undo{});
+        } else if (text.startsWith(QLineEdit::tr("&Redo"))) {
+            reroute(action, history_.redoSteps() > 0, Redo{});
+        } else if (text.startsWith(QLineEdit::tr("&Paste"))) {
+            reroute(action, action->isEnabled(), Pasted{box, clipboardText(QClipboard::Clipboard)});
+        }
+    }
+    menu->popup(at);
 }
 
 } // namespace drawlet

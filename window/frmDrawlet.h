@@ -12,7 +12,9 @@
 // numbers, captions, keys or where the focus goes next: the core does, and the focus it records
 // is applied here. It keeps no truth of its own beyond the bookkeeping needed to apply the state:
 // which focus move it last applied, and whether it is rendering (focus events it causes itself
-// are not the player's).
+// are not the player's). The undo history lives beside the state; Ctrl+Z, Ctrl+Shift+Z, Ctrl+Y
+// and every way of pasting into a box go to the core as its own events, wherever the focus is,
+// so the boxes' own undo and paste never run.
 
 #include "DrawletControls.h"
 #include "PlayerEvents.h"
@@ -24,6 +26,7 @@
 #include <unordered_map>
 
 class QKeyEvent;
+class QLineEdit;
 
 namespace drawlet {
 
@@ -53,8 +56,11 @@ private:
     void focusArrived(FocusTarget target);
     bool keyPressed(FocusTarget control, const QKeyEvent& event);
     void keyReleased(FocusTarget control, const QKeyEvent& event);
+    bool editCommand(FocusTarget control, const QKeyEvent& event);
+    void showBoxMenu(FocusTarget box, QLineEdit* widget, const QPoint& at);
 
     SelectorState state_;
+    UndoHistory history_;
     RandomSource& random_;
     DrawletControls controls_;
     ResultAnnouncer announcer_{*this};
@@ -63,6 +69,7 @@ private:
     const QObject* clickedBox_ = nullptr; // a box that got the focus by a press not yet seen
     bool rendering_ = false;
     bool shownOnce_ = false;
+    bool focusAgain_ = false; // undo or redo brought back a focus to set, whatever was set last
 };
 
 } // namespace drawlet

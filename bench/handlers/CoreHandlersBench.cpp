@@ -7,10 +7,10 @@
 // cost more than most handlers, so each repetition is kept short.
 
 #include "BaseSetSize.h"
-#include "Resets.h"
 #include "CombinationEntry.h"
 #include "CoreStates.h"
 #include "PlayerEvents.h"
+#include "Resets.h"
 #include "Sliders.h"
 
 #include <benchmark/benchmark.h>
@@ -48,10 +48,12 @@ void timeOnCopies(benchmark::State& run, const SelectorState& start, Handler han
 void BM_Core_HundredthCombination(benchmark::State& run) {
     FixedSeedRandom random;
     const SelectorState start = beforeHundredthCombination(random);
+    UndoHistory history; // the change is recorded as the program records it
     timeOnCopies(
         run, start,
         [&](SelectorState& state) {
-            apply(state, random, KeyReleased{{ControlId::txtNumber, kEntryBoxes - 1}, '0', 0});
+            apply(state, history, random,
+                  KeyReleased{{ControlId::txtNumber, kEntryBoxes - 1}, '0', 0});
         },
         [](const SelectorState& state) {
             require(state.lstNumbers.size() == kMaxCombinations && state.HScroll1.max == 1000 &&

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Drawlet Selector developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // What the undo history costs at its full 100 levels in the busiest states, against keeping a
 // full copy of the state for each level.
 //
@@ -17,7 +21,6 @@
 // allocator overhead included), measured once before timing.
 
 #include "CoreStates.h"
-#include "RandomPick.h"
 #include "UndoHistory.h"
 #include "support/SideBySide.h"
 
@@ -38,16 +41,15 @@ using Steps = std::vector<SelectorState>;
 Steps typingSteps() {
     FixedSeedRandom random;
     SelectorState state = hundredEmptyBoxes(random);
-    Command1_Click(state);
-    chooseTypeOfSelection(state, SelectionType::Include);
+    play(state, random, Clicked{{ControlId::Command1, 0}});
+    play(state, random, Clicked{{ControlId::optInclusion, 0}});
     enterCombinations(state, random, kMaxCombinations - kLevels / kEntryBoxes);
     Steps steps;
     for (int combination = kMaxCombinations - kLevels / kEntryBoxes; combination < kMaxCombinations;
          ++combination) {
         for (int box = 0; box < kEntryBoxes; ++box) {
             steps.push_back(state);
-            editEntryBox(state, box, digitsFor(combination, box));
-            txtNumber_KeyUp(state, random, box, '0', 0);
+            fillEntryBox(state, random, box, digitsFor(combination, box));
         }
     }
     steps.push_back(state);
@@ -60,8 +62,8 @@ Steps pickSteps() {
     Steps steps;
     for (int step = 0; step < kLevels; ++step) {
         steps.push_back(state);
-        moveSlider(state, SliderId::HScroll1, kMaxStoredNumbers - 9 * step);
-        cmdPick_Click(state, random);
+        play(state, random, SliderMoved{SliderId::HScroll1, kMaxStoredNumbers - 9 * step});
+        play(state, random, Clicked{{ControlId::cmdPick, 0}});
     }
     steps.push_back(state);
     return steps;

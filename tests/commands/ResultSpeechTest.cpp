@@ -76,5 +76,11 @@ TEST(ResultSpeech, SaysWhatChangedInWindowOrderAndLeavesOutWhatTheFocusSays) {
         << "a reset of the type of selection away from its buttons";
 }
 
+TEST(ResultSpeech, SaysUndoneOrRedoneBeforeTheResultsTheStepChanged) {
+    EXPECT_EQ(historyAnnouncement(HistoryStep::Undone, ""), "Undone");
+    EXPECT_EQ(historyAnnouncement(HistoryStep::Redone, "Combinations - 3"),
+              "Redone. Combinations - 3");
+}
+
 } // namespace
 } // namespace drawlet::testing

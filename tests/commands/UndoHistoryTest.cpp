@@ -1,8 +1,11 @@
+// SPDX-FileCopyrightText: 2026 The Drawlet Selector developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "UndoHistory.h"
 
-#include "ClearCommands.h"
-#include "CombinationReset.h"
 #include "SelectorDriver.h"
+#include "TabOrder.h"
 
 #include <gtest/gtest.h>
 
@@ -30,8 +33,10 @@ SelectorState busyState() {
 
 TEST(StateSnapshot, GivesBackTheExactStateAloneOrSharingWithANeighbour) {
     const SelectorState busy = busyState();
-    SelectorState cleared = busy;
-    cmdClear_Click(cleared);
+    Selector app;
+    app.s = busy;
+    app.press(ControlId::cmdClear);
+    const SelectorState cleared = app.s;
 
     const StateSnapshot alone(busy);
     const StateSnapshot sharing(busy, &alone);

@@ -17,6 +17,9 @@
 namespace drawlet {
 namespace {
 
+// The picks are the subject here; the history records the typing as the program does.
+UndoHistory history;
+
 // Types a whole combination the way the player does: each key's press, the text the box then
 // holds, the key's release; the focus moves on by itself.
 void typeCombination(SelectorState& state, RandomSource& random, int first) {
@@ -24,9 +27,9 @@ void typeCombination(SelectorState& state, RandomSource& random, int first) {
         const std::string number = std::to_string(10 + (first + box) % 90);
         for (const char digit : number) {
             const FocusTarget focused = state.focus;
-            ASSERT_TRUE(apply(state, random, KeyPressed{focused, digit, 0, digit}));
-            apply(state, random, TextEdited{focused, boxAt(state, focused)->text + digit});
-            apply(state, random, KeyReleased{focused, digit, 0});
+            ASSERT_TRUE(apply(state, history, random, KeyPressed{focused, digit, 0, digit}));
+            apply(state, history, random, TextEdited{focused, boxAt(state, focused)->text + digit});
+            apply(state, history, random, KeyReleased{focused, digit, 0});
         }
     }
 }
@@ -37,8 +40,8 @@ void enterFullList(SelectorState& state, ClockSeededRandom& random) {
     Form_Load(state, random);
     random.seed(20240611);
     Form_Shown(state);
-    apply(state, random, SliderMoved{SliderId::HScroll2, 9});
-    apply(state, random, FocusArrived{{ControlId::txtNumber, 0}});
+    apply(state, history, random, SliderMoved{SliderId::HScroll2, 9});
+    apply(state, history, random, FocusArrived{{ControlId::txtNumber, 0}});
     for (int combination = 0; combination < 100; ++combination) {
         typeCombination(state, random, combination);
     }
@@ -54,7 +57,7 @@ TEST(FairPick, SinglePicksFromAThousandPositionsAreUniform) {
     ClockSeededRandom random;
     SelectorState state;
     enterFullList(state, random);
-    apply(state, random, SliderMoved{SliderId::HScroll1, 1});
+    apply(state, history, random, SliderMoved{SliderId::HScroll1, 1});
     ASSERT_EQ(state.HScroll1.value, 1);
 
     constexpr int kPicks = 100'000;
@@ -97,7 +100,7 @@ TEST(FairPick, LargestValueBelowOnePicksTheLastStoredNumber) {
     SelectorState state;
     ClockSeededRandom seeded;
     enterFullList(state, seeded);
-    apply(state, seeded, SliderMoved{SliderId::HScroll1, 1});
+    apply(state, history, seeded, SliderMoved{SliderId::HScroll1, 1});
     testing::ScriptedRandom largest({std::nextafter(1.0, 0.0)});
     cmdPick_Click(state, largest);
     EXPECT_EQ(state.PickIndex[1], 1000);

@@ -55,7 +55,9 @@ inline std::string editedText(TextBox& box, char key) {
 
 struct Selector {
     SelectorState s;
+    UndoHistory history;
     ScriptedRandom random;
+    unsigned selectionUsedAt = ~0U; // the focus move whose selection a typed key replaced
 
     Selector() {
         Form_Load(s, random);
@@ -63,7 +65,7 @@ struct Selector {
     }
 
     // One event of the player's, as the window would pass it on.
-    bool play(const PlayerEvent& event) { return apply(s, random, event); }
+    bool play(const PlayerEvent& event) { return apply(s, history, random, event); }
 
     // A key goes down in a box: returns whether its character gets past the key filter.
     bool pressKey(FocusTarget box, int key) {
@@ -74,9 +76,16 @@ struct Selector {
     // the key makes of it, and the release runs the box's KeyUp.
     void typeKey(FocusTarget box, char key) {
         if (pressKey(box, key)) {
-            TextBox* shown = boxAt(s, box);
+            const TextBox* shown = boxAt(s, box);
             ASSERT_NE(shown, nullptr);
-            EXPECT_TRUE(play(TextEdited{box, editedText(*shown, key)}));
+            // The selection is the toolkit's once typing starts: the first key after a focus
+            // move replaces it, while the state keeps the one the focus handling asked for.
+            TextBox typing = *shown;
+            if (selectionUsedAt == s.focusMoves) {
+                typing.selLength = 0;
+            }
+            selectionUsedAt = s.focusMoves;
+            EXPECT_TRUE(play(TextEdited{box, editedText(typing, key)}));
         }
         play(KeyReleased{.control = box, .keyCode = key});
     }

@@ -20,6 +20,7 @@ private slots:
     void keyFilterLetsOnlyDigitsAndBackspaceThrough();
     void skippedBoxStoresNothingAndGetsTheFocus();
     void pastedTextWithANonDigitIsRefusedWhole();
+    void undoRedoAndPasteKeysWorkInsideABox();
     void heldKeyReleasesOnce();
     void backtabReturnsToAFinishedBoxToCorrectIt();
     void clickIntoABoxSelectsItsWholeText();
@@ -125,6 +126,8 @@ void EntryTest::pastedTextWithANonDigitIsRefusedWhole() {
 
     QGuiApplication::clipboard()->setText(QStringLiteral("4"));
     driver.press(Qt::Key_Insert, Qt::ShiftModifier);
+    QCOMPARE(box->text(), ""); // not a two-digit number either
+    driver.type("4");
     QCOMPARE(box->text(), "4");
     QCOMPARE(driver.state().txtNumber[0].text, "4");
 
@@ -133,6 +136,38 @@ void EntryTest::pastedTextWithANonDigitIsRefusedWhole() {
     driver.press(Qt::Key_Insert, Qt::ShiftModifier);
     QCOMPARE(box->text(), "4");
     QCOMPARE(driver.state().txtNumber[0].text, "4");
+}
+
+// The box's own undo and paste never run: Ctrl+Z, Ctrl+Y, Ctrl+Shift+Z and Ctrl+V are the
+// window's, with the focus in a box as anywhere else.
+void EntryTest::undoRedoAndPasteKeysWorkInsideABox() {
+    WindowDriver driver;
+    QLineEdit* first = driver.entryBox(0);
+    driver.type("0");
+    driver.press(Qt::Key_Z, Qt::ControlModifier);
+    QCOMPARE(first->text(), "");
+    driver.press(Qt::Key_Y, Qt::ControlModifier);
+    QCOMPARE(first->text(), "0");
+    driver.press(Qt::Key_Z, Qt::ControlModifier);
+    driver.press(Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+    QCOMPARE(first->text(), "0");
+    QCOMPARE(driver.state().txtNumber[0].text, "0");
+
+    driver.random().script(drawlet::testing::everyPosition(5));
+    QGuiApplication::clipboard()->setText(QStringLiteral("03 15 22 37 41\n07"));
+    driver.press(Qt::Key_V, Qt::ControlModifier);
+    const auto* list = driver.find<QListWidget>("lstNumbers");
+    QCOMPARE(list->count(), 1);
+    QCOMPARE(list->item(0)->text(), "03 15 22 37 41 ");
+    QCOMPARE(first->text(), "07");
+    QCOMPARE(driver.focusName(), "txtNumber(1)");
+
+    driver.press(Qt::Key_Z, Qt::ControlModifier);
+    QCOMPARE(list->count(), 0);
+    QCOMPARE(driver.text("Label1"), "Combinations - 0");
+    QCOMPARE(first->text(), "0");
+    QCOMPARE(driver.focusName(), "txtNumber(0)");
+    QCOMPARE(first->selectedText(), "0");
 }
 
 // Holding "1" down repeats it: only the final release counts, so the box finishes once and the
