@@ -144,23 +144,23 @@ void UndoHistory::record(StateSnapshot before, std::uint32_t group) {
 }
 
 bool UndoHistory::undo(SelectorState& state) {
-    if (undo_.empty()) {
-        return false;
-    }
-    redo_.emplace_back(state, &undo_.back());
-    undo_.back().restoreInto(state);
-    undo_.pop_back();
-    openGroup_ = 0;
-    return true;
+    return step(undo_, redo_, state);
 }
 
 bool UndoHistory::redo(SelectorState& state) {
-    if (redo_.empty()) {
+    return step(redo_, undo_, state);
+}
+
+// The snapshot taken of the present state shares its parts with the one restored, which differs
+// from it by one step.
+bool UndoHistory::step(std::deque<StateSnapshot>& from, std::deque<StateSnapshot>& to,
+                       SelectorState& state) {
+    if (from.empty()) {
         return false;
     }
-    undo_.emplace_back(state, &redo_.back());
-    redo_.back().restoreInto(state);
-    redo_.pop_back();
+    to.emplace_back(state, &from.back());
+    from.back().restoreInto(state);
+    from.pop_back();
     openGroup_ = 0;
     return true;
 }

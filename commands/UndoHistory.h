@@ -108,6 +108,8 @@ public:
     std::size_t redoSteps() const { return redo_.size(); }
 
 private:
+    bool step(std::deque<StateSnapshot>& from, std::deque<StateSnapshot>& to, SelectorState& state);
+
     std::deque<StateSnapshot> undo_;
     std::deque<StateSnapshot> redo_;
     std::size_t levels_;
