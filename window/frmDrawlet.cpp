@@ -71,13 +71,15 @@ int characterOf(const QKeyEvent& event) {
 enum class EditCommand { None, Undo, Redo, Paste };
 
 // The edit command a key makes, wherever the focus is: Ctrl+Z undoes, Ctrl+Shift+Z and Ctrl+Y
-// redo, and the desktop's paste keys (Ctrl+V, Shift+Insert) paste.
+// redo, and the desktop's paste keys (Ctrl+V, Shift+Insert) paste. The desktop's other undo and
+// redo keys (Alt+Backspace ...) are taken too, so a box's own undo can never run.
 EditCommand editCommandOf(const QKeyEvent& event) {
     const QKeyCombination pressed = event.keyCombination();
-    if (pressed == (Qt::CTRL | Qt::Key_Z)) {
+    if (pressed == (Qt::CTRL | Qt::Key_Z) || event.matches(QKeySequence::Undo)) {
         return EditCommand::Undo;
     }
-    if (pressed == (Qt::CTRL | Qt::SHIFT | Qt::Key_Z) || pressed == (Qt::CTRL | Qt::Key_Y)) {
+    if (pressed == (Qt::CTRL | Qt::SHIFT | Qt::Key_Z) || pressed == (Qt::CTRL | Qt::Key_Y) ||
+        event.matches(QKeySequence::Redo)) {
         return EditCommand::Redo;
     }
     return event.matches(QKeySequence::Paste) ? EditCommand::Paste : EditCommand::None;
