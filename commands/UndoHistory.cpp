@@ -5,6 +5,8 @@
 #include "UndoHistory.h"
 
 #include <algorithm>
+#include <cstring>
+#include <span>
 #include <utility>
 
 namespace drawlet {
@@ -19,12 +21,24 @@ std::shared_ptr<const Part> share(const Part& part, const std::shared_ptr<const 
     return std::make_shared<const Part>(part);
 }
 
+// The arrays are read with memcmp: they are long and mostly zero, and compared at every event.
+bool allZero(std::span<const std::int16_t> entries) {
+    static const std::array<std::int16_t, kArraySize> zeros{};
+    return std::memcmp(entries.data(), zeros.data(), entries.size_bytes()) == 0;
+}
+
 int lastNonzero(const NumberArray& array) {
-    int position = kArraySize;
-    while (position > 0 && array[position] == 0) {
-        --position;
+    constexpr std::size_t kChunk = 250;
+    static_assert(kArraySize % kChunk == 0);
+    const auto positions = array.positions();
+    std::size_t end = positions.size();
+    while (end > 0 && allZero(positions.subspan(end - kChunk, kChunk))) {
+        end -= kChunk;
     }
-    return position;
+    while (end > 0 && positions[end - 1] == 0) {
+        --end;
+    }
+    return static_cast<int>(end);
 }
 
 // Text and visibility, leaving out the selection the focus handling gives a box.
@@ -49,15 +63,11 @@ StateSnapshot::Captions StateSnapshot::captionsOf(const SelectorState& state) {
 }
 
 bool StateSnapshot::sameNumbers(const NumberArray& array, const Numbers& numbers) {
-    if (lastNonzero(array) != static_cast<int>(numbers.size())) {
-        return false;
-    }
-    for (std::size_t i = 0; i < numbers.size(); ++i) {
-        if (array[static_cast<int>(i) + 1] != numbers[i]) {
-            return false;
-        }
-    }
-    return true;
+    const auto positions = array.positions();
+    return numbers.size() <= positions.size() &&
+           (numbers.empty() || std::memcmp(positions.data(), numbers.data(),
+                                           numbers.size() * sizeof(std::int16_t)) == 0) &&
+           allZero(positions.subspan(numbers.size()));
 }
 
 std::shared_ptr<const StateSnapshot::Numbers>
@@ -65,11 +75,8 @@ StateSnapshot::trimmed(const NumberArray& array, const std::shared_ptr<const Num
     if (shared != nullptr && sameNumbers(array, **shared)) {
         return *shared;
     }
-    Numbers numbers(static_cast<std::size_t>(lastNonzero(array)));
-    for (std::size_t i = 0; i < numbers.size(); ++i) {
-        numbers[i] = array[static_cast<int>(i) + 1];
-    }
-    return std::make_shared<const Numbers>(std::move(numbers));
+    const auto positions = array.positions().first(static_cast<std::size_t>(lastNonzero(array)));
+    return std::make_shared<const Numbers>(positions.begin(), positions.end());
 }
 
 StateSnapshot::StateSnapshot(const SelectorState& state, const StateSnapshot* neighbour)

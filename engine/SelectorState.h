@@ -18,6 +18,7 @@
 
 #include <array>
 #include <cstdint>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -117,6 +118,10 @@ public:
         return entries_[static_cast<std::size_t>(position)];
     }
     void zero() { entries_.fill(0); }
+    // Positions 1 to 10000 in order, for reading them all at once.
+    std::span<const std::int16_t, kArraySize> positions() const {
+        return std::span<const std::int16_t, kArraySize>(entries_.data() + 1, kArraySize);
+    }
     bool operator==(const NumberArray&) const = default;
 
 private:
