@@ -87,9 +87,6 @@ public:
     // group's first change. The oldest step is dropped beyond the history's levels.
     void record(StateSnapshot before, std::uint32_t group = 0);
 
-    // The next change starts a step of its own, whatever its group.
-    void endGroup() { openGroup_ = 0; }
-
     // An event of `group` changed nothing worth undoing: any other group ends the open one.
     void unchanged(std::uint32_t group) {
         if (group != openGroup_) {
