@@ -24,7 +24,7 @@ TEST_DEPS := \
 	xauth x11-utils \
 	dbus dbus-x11 at-spi2-core python3-gi python3-pyatspi gir1.2-atspi-2.0 \
 	librsvg2-bin appstream desktop-file-utils dpkg-dev file \
-	lintian reuse \
+	lintian reuse debootstrap \
 	qt6ct imagemagick \
 	orca weston
 

@@ -173,6 +173,27 @@ class DesktopSession:
                 raise SessionError(f"weston made no socket within {timeout} s")
             time.sleep(0.05)
         self.env["WAYLAND_DISPLAY"] = name
+        if backend == "x11":
+            self._focus_compositor_window()
+
+    def _focus_compositor_window(self):
+        """Gives weston's X window the keyboard of the X server once, before any program runs,
+        and for good. weston takes its seat's keyboard away from the Wayland window it has
+        activated when the X focus leaves, and gives it back only on a FocusIn read together
+        with the KeymapNotify that follows it; read apart, the keyboard never comes back. Moved
+        now, while no Wayland window exists, the X focus has nothing to take away."""
+        def xdotool(*args):
+            try:
+                result = subprocess.run(["/usr/bin/xdotool", *args], env=self.env,
+                                        capture_output=True, text=True, timeout=15)
+            except subprocess.TimeoutExpired:
+                raise SessionError(f"xdotool {' '.join(args)} took longer than 15 s") from None
+            if result.returncode != 0:
+                raise SessionError(f"xdotool {' '.join(args)} failed: {result.stderr.strip()}")
+            return result.stdout.split()
+        window = xdotool("search", "--sync", "--onlyvisible", "--class",
+                         "^Weston Compositor$")[0]
+        xdotool("windowfocus", "--sync", window)
 
     def _start_session_bus(self):
         socket = os.path.join(self.root, "bus")

@@ -190,9 +190,18 @@ class Window:
         return self._xdotool("search", "--sync", "--name", f"^{WINDOW_TITLE}$").split()[0]
 
     def give_keyboard_focus(self):
-        """There is no window manager to hand the window the keyboard; ask the X server."""
+        """There is no window manager to hand the window the keyboard; ask the X server. On
+        Wayland the desktop gave weston's window the X keyboard before the program started,
+        and weston hands it to the window it activates: moving the X focus again could lose
+        it (see DesktopSession), so it is only checked to be there."""
         if self.window_id is None:
             raise CheckFailed("no keyboard on this desktop")
+        if self._wayland:
+            focused = self._xdotool("getwindowfocus", "-f")
+            if focused != self.window_id:
+                raise CheckFailed(f"the X keyboard is with window {focused}, not with weston's "
+                                  f"window {self.window_id}")
+            return
         self._xdotool("windowfocus", "--sync", self.window_id)
 
     def click(self, accessible, at=0.5, squares_from_right=None):
