@@ -179,18 +179,10 @@ void printBytes() {
 } // namespace drawlet::bench
 
 int main(int argc, char** argv) {
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv)) {
-        return 1;
-    }
-    drawlet::bench::MedianCollector medians;
-    benchmark::RunSpecifiedBenchmarks(&medians);
-    drawlet::bench::printComparisons(
-        medians, "Filling 100 levels, and undo + redo (median of 5 repetitions)",
+    return drawlet::bench::runSideBySide(
+        argc, argv, "Filling 100 levels, and undo + redo (median of 5 repetitions)",
         {{"typing: history / full copies", "BM_HistoryTyping", "BM_FullCopiesTyping", 0.0},
          {"picks: history / full copies", "BM_HistoryPicks", "BM_FullCopiesPicks", 0.0},
-         {"undo + redo / two full copies", "BM_UndoRedo", "BM_CopyTwice", 0.0}});
-    drawlet::bench::printBytes();
-    benchmark::Shutdown();
-    return 0;
+         {"undo + redo / two full copies", "BM_UndoRedo", "BM_CopyTwice", 0.0}},
+        drawlet::bench::printBytes);
 }

@@ -212,17 +212,9 @@ BENCHMARK(BM_LiteralPick)
 } // namespace drawlet::bench
 
 int main(int argc, char** argv) {
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv)) {
-        return 1;
-    }
     drawlet::bench::checkContendersAgree();
-    drawlet::bench::MedianCollector medians;
-    benchmark::RunSpecifiedBenchmarks(&medians);
-    drawlet::bench::printComparisons(
-        medians, "The pick of 1000 out of 1000 stored numbers (median of 5 repetitions)",
+    return drawlet::bench::runSideBySide(
+        argc, argv, "The pick of 1000 out of 1000 stored numbers (median of 5 repetitions)",
         {{"pick / draws only (floor)", "BM_Pick", "BM_DrawsOnly", 2.0},
          {"literal pick / pick (times faster)", "BM_LiteralPick", "BM_Pick", 0.0}});
-    benchmark::Shutdown();
-    return 0;
 }

@@ -10,6 +10,7 @@
 
 #include <benchmark/benchmark.h>
 #include <cstdio>
+#include <functional>
 #include <map>
 #include <string>
 #include <vector>
@@ -108,6 +109,25 @@ inline void printComparisons(const MedianCollector& collected, const std::string
                     verdict.c_str());
     }
     std::fflush(stdout);
+}
+
+// A benchmark program's main(): runs every registered benchmark with the command line's options,
+// prints the side-by-side table, then whatever `after` adds. Returns main()'s exit status.
+inline int runSideBySide(int argc, char** argv, const std::string& heading,
+                         const std::vector<Comparison>& rows,
+                         const std::function<void()>& after = {}) {
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv)) {
+        return 1;
+    }
+    MedianCollector medians;
+    benchmark::RunSpecifiedBenchmarks(&medians);
+    printComparisons(medians, heading, rows);
+    if (after) {
+        after();
+    }
+    benchmark::Shutdown();
+    return 0;
 }
 
 } // namespace drawlet::bench
