@@ -49,6 +49,15 @@ const ChangeRow kChangeRows[] = {
      }},
     {"TypedBaseSetBox", [](Selector& app) { app.click(ControlId::txtSelNumbers, 5); },
      [](Selector& app) { app.typeBaseSet(5, "07"); }},
+    // Include is chosen already: the click between the digits changes nothing, yet ends the
+    // typing step of the first digit.
+    {"DigitAfterAnEventBetween",
+     [](Selector& app) {
+         app.click(ControlId::txtNumber, 0);
+         app.typeEntry(0, "3");
+         app.press(ControlId::optInclusion);
+     },
+     [](Selector& app) { app.typeEntry(0, "1"); }},
     {"PickSizeSlider", nothing, [](Selector& app) { app.setPickSize(7); }},
     {"QuantitySlider", nothing, [](Selector& app) { app.setQuantity(2); }},
     {"BaseSetSizeSlider", nothing, [](Selector& app) { app.setBaseSet(3, 0); }},
@@ -161,6 +170,20 @@ const PasteRow kPasteRows[] = {
      {99, 100},
      true,
      {"97 ", "98 "},
+     {""},
+     {"", "", "", ""},
+     entryBoxFocus(0)},
+    {"FullListRefused",
+     [](Selector& app) {
+         app.setPickSize(1);
+         for (int i = 0; i < kMaxCombinations; ++i) {
+             app.enterCombination({twoDigitText(i % 100)});
+         }
+     },
+     "01",
+     {},
+     false,
+     {},
      {""},
      {"", "", "", ""},
      entryBoxFocus(0)},

@@ -63,6 +63,12 @@ const TabRow kTabRows[] = {
      {keys::Shift, keys::Tab},
      baseSetBoxFocus(3)},
     {"BaseSetTab", baseSetBoxFocus(3), baseSetBoxFocus(2), 0, {keys::Tab}, baseSetBoxFocus(3)},
+    {"EntryAltShiftTabAltLetGoFirst",
+     entryBoxFocus(2),
+     entryBoxFocus(1),
+     modifiers::Shift | modifiers::Alt,
+     {keys::Alt, keys::Tab, keys::Shift},
+     entryBoxFocus(2)},
 };
 
 class TabRule : public ::testing::TestWithParam<TabRow> {};
@@ -132,6 +138,8 @@ const HandOffRow kHandOffRows[] = {
      5,
      {ControlId::cmdClearBaseSet, 0}},
     {"BaseSetSizeHidesTheBox", baseSetBoxFocus(15), SliderId::HScroll3, 10, baseSetBoxFocus(9)},
+    {"BaseSetSizeHidesTheBoxJustPastTheLast", baseSetBoxFocus(10), SliderId::HScroll3, 10,
+     baseSetBoxFocus(9)},
     {"BaseSetSizeHidesEveryBox", baseSetBoxFocus(3), SliderId::HScroll3, 0, {ControlId::Label5, 0}},
 };
 

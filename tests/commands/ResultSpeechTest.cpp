@@ -41,6 +41,8 @@ TEST(ResultSpeech, SaysWhatChangedInWindowOrderAndLeavesOutWhatTheFocusSays) {
          },
          ControlId::txtNumber,
          "Combinations - 2. 6 - Exclusion or Inclusion Numbers: 03 15 22 37 41 44"},
+        {"same count, other picked numbers", [](SpokenResults& r) { r.Label3 = "03 15 22 37 44 "; },
+         ControlId::cmdPick, "5 - Exclusion or Inclusion Numbers: 03 15 22 37 44"},
         {"same count, other play numbers", [](SpokenResults& r) { r.Label5 = "01 02 "; },
          ControlId::optInclusion, "9 - Play Numbers"},
         {"Include chosen with its button",
