@@ -4,17 +4,11 @@
 
 #include "PlayerEvents.h"
 
-#include "BaseSetEntry.h"
-#include "BaseSetSize.h"
 #include "BoxText.h"
-#include "CombinationEntry.h"
+#include "Controls.h"
 #include "PastedNumbers.h"
-#include "PlayNumbers.h"
-#include "RandomPick.h"
-#include "Resets.h"
 #include "TabOrder.h"
 
-#include <iterator>
 #include <optional>
 #include <type_traits>
 
@@ -39,25 +33,6 @@ std::uint8_t heldModifierBits(int shift) {
         (shift & (modifiers::Shift | modifiers::Control | modifiers::Alt)) << 1);
 }
 
-// The handlers of the buttons that take nothing but the state.
-using Command = void (*)(SelectorState&);
-struct CommandButton {
-    ControlId button;
-    Command click;
-};
-constexpr CommandButton kCommandButtons[] = {
-    {ControlId::cmdClearComb, cmdClearComb_Click},
-    {ControlId::cmdClear, cmdClear_Click},
-    {ControlId::cmdClearBaseSet, cmdClearBaseSet_Click},
-    {ControlId::Command1, Command1_Click},
-};
-constexpr ControlId kTypeButtons[] = {ControlId::optExclusion, ControlId::optInclusion,
-                                      ControlId::optNone}; // in the order of SelectionType
-
-bool isBoxControl(FocusTarget control) {
-    return control.control == ControlId::txtNumber || control.control == ControlId::txtSelNumbers;
-}
-
 // The keys of a shortcut that ran are still down: their releases are not keys of the box.
 void holdShortcutKeys(SelectorState& state, int keyCode, int shift) {
     if (keyCode != 0) {
@@ -79,7 +54,7 @@ struct Applier {
         } else if (tabKeyBit(key.keyCode) == 0) {
             state.tabKeysDown = 0;
         }
-        if (key.character == 0 || !isBoxControl(key.control)) {
+        if (key.character == 0 || !isBox(key.control)) {
             return true;
         }
         return passesKeyFilter(key.character);
@@ -102,30 +77,14 @@ struct Applier {
         if (boxAt(state, key.control) == nullptr) {
             return false;
         }
-        if (key.control.control == ControlId::txtNumber) {
-            txtNumber_KeyUp(state, random, key.control.index);
-        } else {
-            txtSelNumbers_KeyUp(state, key.control.index);
-        }
+        controlRow(key.control.control)->keyUp(state, random, key.control.index);
         return true;
     }
 
     bool operator()(const Clicked& click) const {
-        const ControlId button = click.button.control;
-        if (button == ControlId::cmdPick) {
-            cmdPick_Click(state, random);
-        } else if (button == ControlId::Option1) {
-            chooseAutoFillStart(state, click.button.index);
-        }
-        for (const CommandButton& command : kCommandButtons) {
-            if (command.button == button) {
-                command.click(state);
-            }
-        }
-        for (std::size_t type = 0; type < std::size(kTypeButtons); ++type) {
-            if (kTypeButtons[type] == button) {
-                chooseTypeOfSelection(state, static_cast<SelectionType>(type));
-            }
+        const Control* row = controlRow(click.button.control);
+        if (row != nullptr && row->click != nullptr) {
+            row->click(state, random, click.button.index);
         }
         return true;
     }
@@ -158,7 +117,7 @@ struct Applier {
     bool typePasted(const Pasted& paste) const {
         const std::optional<std::string> digits = pastedDigits(paste.text);
         const bool entryRow = paste.box.control == ControlId::txtNumber;
-        if (!digits || !isBoxControl(paste.box) || paste.box != state.focus ||
+        if (!digits || !isBox(paste.box) || paste.box != state.focus ||
             boxAt(state, paste.box) == nullptr || !isShown(state, paste.box) ||
             (entryRow && state.lstNumbers.size() >= kMaxCombinations)) {
             return false;
@@ -174,7 +133,7 @@ struct Applier {
             }
             const bool full = entryRow ? state.lstNumbers.size() >= kMaxCombinations
                                        : state.focus.index != box.index + 1;
-            if (full || !isBoxControl(state.focus)) {
+            if (full || !isBox(state.focus)) {
                 break;
             }
         }
@@ -202,7 +161,7 @@ std::uint32_t historyGroup(const PlayerEvent& event) {
     } else if (const auto* release = std::get_if<KeyReleased>(&event)) {
         box = release->control;
     }
-    if (!isBoxControl(box)) {
+    if (!isBox(box)) {
         return 0;
     }
     return (static_cast<std::uint32_t>(box.control) << 16) +

@@ -13,7 +13,6 @@
 
 #include "RandomSource.h"
 #include "SelectorState.h"
-#include "Sliders.h"
 #include "UndoHistory.h"
 
 #include <cstdint>
@@ -62,9 +61,9 @@ struct Clicked {
     FocusTarget button;
 };
 
-// A completed move of a slider (see moveSlider).
+// A completed move of a slider (see moveSlider in Controls.h).
 struct SliderMoved {
-    SliderId slider = SliderId::HScroll1;
+    ControlId slider = ControlId::HScroll1;
     int value = 0;
 };
 

@@ -8,6 +8,7 @@
 #include "Focus.h"
 #include "PlayNumbers.h"
 #include "Quantity.h"
+#include "TypeOfSelection.h"
 
 namespace drawlet {
 namespace {

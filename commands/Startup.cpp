@@ -5,7 +5,7 @@
 #include "Startup.h"
 
 #include "Focus.h"
-#include "Sliders.h"
+#include "Resets.h"
 
 namespace drawlet {
 

@@ -10,7 +10,9 @@
 #include "PlayNumbers.h"
 #include "PlayerEvents.h"
 #include "Quantity.h"
+#include "Resets.h"
 #include "Startup.h"
+#include "TypeOfSelection.h"
 
 #include <array>
 #include <atomic>
@@ -461,6 +463,8 @@ StormEvent EventStorm::apply(StormEvent event) {
 // The player's events go through apply(), as the window's do; the rest are single handler calls
 // with any arguments, which no player event makes.
 void EventStorm::execute(StormEvent& event) {
+    static constexpr std::array<ControlId, 3> sliders = {ControlId::HScroll1, ControlId::HScroll2,
+                                                         ControlId::HScroll3};
     static constexpr std::array<ControlId, 3> typeButtons = {
         ControlId::optExclusion, ControlId::optInclusion, ControlId::optNone};
     const auto entry = [&event] { return FocusTarget{ControlId::txtNumber, event.index}; };
@@ -493,7 +497,7 @@ void EventStorm::execute(StormEvent& event) {
         txtSelNumbers_GotFocus(state_, event.index);
         break;
     case Action::MoveSlider:
-        play(SliderMoved{static_cast<SliderId>(event.index - 1), event.value});
+        play(SliderMoved{sliders[static_cast<std::size_t>(event.index - 1)], event.value});
         break;
     case Action::SliderChange:
         if (event.index == 1) {

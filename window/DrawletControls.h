@@ -11,6 +11,8 @@
 #include "SelectorState.h"
 
 #include <array>
+#include <map>
+#include <utility>
 
 class QButtonGroup;
 class QGroupBox;
@@ -57,6 +59,8 @@ struct DrawletControls {
     QButtonGroup* selectionTypes = nullptr; // optExclusion, optInclusion, optNone
     QButtonGroup* autoFillStarts = nullptr; // Option1(0), Option1(1)
     QValidator* digitsOnly = nullptr;       // shared by every box
+    // Every control of the core's table by its target, the way the window finds them.
+    std::map<std::pair<ControlId, int>, QWidget*> widgets;
 };
 
 // Creates every control as a child of `form` (or of its frame), sizes the form and chains the

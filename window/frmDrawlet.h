@@ -25,8 +25,10 @@
 #include <QWidget>
 #include <unordered_map>
 
+class QFocusEvent;
 class QKeyEvent;
 class QLineEdit;
+class QMouseEvent;
 
 namespace drawlet {
 
@@ -47,12 +49,15 @@ private:
     bool run(const PlayerEvent& event);
     void render();
 
-    void connectControls();
+    void wireControls();
     void connectButton(FocusTarget button);
     void connectBox(FocusTarget box);
-    void connectSlider(QScrollBar* slider, SliderId id);
-    void watchControls();
+    void connectSlider(ControlId slider);
 
+    void focusIn(FocusTarget target, const QObject* watched, const QFocusEvent& event);
+    bool claimShortcut(QKeyEvent& event);
+    bool pasteSelection(FocusTarget target, const QMouseEvent& event);
+    bool dropFocusingPress(const QObject* watched);
     void focusArrived(FocusTarget target);
     bool keyPressed(FocusTarget control, const QKeyEvent& event);
     void keyReleased(FocusTarget control, const QKeyEvent& event);

@@ -121,7 +121,7 @@ struct HandOffRow {
     const char* name;
     friend void PrintTo(const HandOffRow& row, std::ostream* out) { *out << row.name; }
     FocusTarget focused;
-    SliderId slider;
+    ControlId slider;
     int value;
     FocusTarget expected; // the next shown control in the tab chain
 };
@@ -129,18 +129,22 @@ struct HandOffRow {
 const HandOffRow kHandOffRows[] = {
     {"PickSizeHidesTheEntryBox",
      entryBoxFocus(4),
-     SliderId::HScroll2,
+     ControlId::HScroll2,
      2,
      {ControlId::lstNumbers, 0}},
     {"PickSizeHidesALateEntryBox",
      entryBoxFocus(7),
-     SliderId::HScroll2,
+     ControlId::HScroll2,
      5,
      {ControlId::cmdClearBaseSet, 0}},
-    {"BaseSetSizeHidesTheBox", baseSetBoxFocus(15), SliderId::HScroll3, 10, baseSetBoxFocus(9)},
-    {"BaseSetSizeHidesTheBoxJustPastTheLast", baseSetBoxFocus(10), SliderId::HScroll3, 10,
+    {"BaseSetSizeHidesTheBox", baseSetBoxFocus(15), ControlId::HScroll3, 10, baseSetBoxFocus(9)},
+    {"BaseSetSizeHidesTheBoxJustPastTheLast", baseSetBoxFocus(10), ControlId::HScroll3, 10,
      baseSetBoxFocus(9)},
-    {"BaseSetSizeHidesEveryBox", baseSetBoxFocus(3), SliderId::HScroll3, 0, {ControlId::Label5, 0}},
+    {"BaseSetSizeHidesEveryBox",
+     baseSetBoxFocus(3),
+     ControlId::HScroll3,
+     0,
+     {ControlId::Label5, 0}},
 };
 
 class FocusHandOff : public ::testing::TestWithParam<HandOffRow> {};

@@ -11,10 +11,12 @@
 // the two-character limit, Backspace), and never decides anything the core decides.
 
 #include "BaseSetSize.h"
+#include "Controls.h"
 #include "PlayNumbers.h"
 #include "PlayerEvents.h"
 #include "ScriptedRandom.h"
 #include "Startup.h"
+#include "TypeOfSelection.h"
 
 #include <gtest/gtest.h>
 #include <ostream>
@@ -133,11 +135,11 @@ struct Selector {
     void click(ControlId control, int index = 0) { play(FocusArrived{{control, index}}); }
     // A button is clicked.
     void press(ControlId button, int index = 0) { play(Clicked{{button, index}}); }
-    void setPickSize(int size) { play(SliderMoved{SliderId::HScroll2, size - 1}); }
-    void setQuantity(int quantity) { play(SliderMoved{SliderId::HScroll1, quantity}); }
+    void setPickSize(int size) { play(SliderMoved{ControlId::HScroll2, size - 1}); }
+    void setQuantity(int quantity) { play(SliderMoved{ControlId::HScroll1, quantity}); }
     void setBaseSet(int size, int start) {
         press(ControlId::Option1, start);
-        play(SliderMoved{SliderId::HScroll3, size});
+        play(SliderMoved{ControlId::HScroll3, size});
     }
 };
 

@@ -1,0 +1,24 @@
+// SPDX-FileCopyrightText: 2026 The Drawlet Selector developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#pragma once
+
+#include "SelectorState.h"
+
+namespace drawlet {
+
+// The type of selection, optExclusion, optInclusion and optNone: what the picked numbers do to
+// the base set. Its buttons only recompute the play numbers, whether chosen or merely focused.
+
+void optExclusion_Click(SelectorState& state);
+void optExclusion_GotFocus(SelectorState& state);
+void optInclusion_Click(SelectorState& state);
+void optInclusion_GotFocus(SelectorState& state);
+void optNone_Click(SelectorState& state);
+void optNone_GotFocus(SelectorState& state);
+
+// The player chooses a type of selection: the button becomes selected and its click runs.
+void chooseTypeOfSelection(SelectorState& state, SelectionType type);
+
+} // namespace drawlet
