@@ -8,6 +8,7 @@
 #include "Controls.h"
 #include "PastedNumbers.h"
 #include "TabOrder.h"
+#include "Typing.h"
 
 #include <optional>
 #include <type_traits>
@@ -125,12 +126,11 @@ struct Applier {
         for (std::size_t next = 0; next < digits->size(); next += 2) {
             const FocusTarget box = state.focus;
             const std::string number = digits->substr(next, 2);
-            for (const std::string& text : {number.substr(0, 1), number}) {
-                const int key = text.back();
-                applyEvent(state, random, KeyPressed{box, key, 0, key});
-                applyEvent(state, random, TextEdited{box, text});
-                applyEvent(state, random, KeyReleased{box, key, 0});
-            }
+            const auto play = [this](const PlayerEvent& event) {
+                return applyEvent(state, random, event);
+            };
+            typeKey(play, box, boxAt(state, box)->text, number[0], true);
+            typeKey(play, box, boxAt(state, box)->text, number[1], false);
             const bool full = entryRow ? state.lstNumbers.size() >= kMaxCombinations
                                        : state.focus.index != box.index + 1;
             if (full || !isBox(state.focus)) {
