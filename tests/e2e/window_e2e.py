@@ -15,7 +15,8 @@ With --wayland the program runs on weston as a native Wayland client: on a headl
 which has no seat, so nothing can be typed into any client there, only start-up is checked;
 on a weston that is a window of the private X server, keys typed into that X window reach the
 program through weston's seat, as on a real Wayland desktop. With --held-key a key is held down
-until it repeats (held_key.py), on X11 or, with --wayland=x11, on Wayland.
+until it repeats (held_key.py), on X11 through a display that hands the program every key
+release alone (release_pause.py), or with --wayland=x11 on Wayland.
 
 Each scenario starts the program afresh, so one failure never leaves its state to the next. Picks
 are random, but every completed combination picks every stored number, so after one the picked
@@ -36,6 +37,7 @@ sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 
 from desktop_session import (  # noqa: E402
     SPEECH_TOOLS, WAYLAND_TOOLS, DesktopSession, SessionError, missing_tools)
+from release_pause import ReleasePause  # noqa: E402
 
 SKIPPED = 77
 WHOLE_RUN_TIMEOUT = 100  # seconds; far above a normal run, below the CTest time-out
@@ -117,12 +119,6 @@ def main(argv):
         print("skipped: no private desktop without " + ", ".join(lacking))
         return SKIPPED
 
-    if held_key:
-        # The X server writes a repeat's release and the press after it one at a time. With
-        # the server and the program on one processor the program mostly reads the release
-        # alone, which is when a repeat can pass for the real release; spread over several it
-        # does so only now and then. Everything this run starts inherits the one processor.
-        os.sched_setaffinity(0, {min(os.sched_getaffinity(0))})
     signal.signal(signal.SIGALRM, _give_up)
     signal.signal(signal.SIGTERM, _stopped)
     signal.signal(signal.SIGINT, _stopped)
@@ -141,6 +137,12 @@ def main(argv):
                 print(f"skipped: no accessibility reader for Python ({error})")
                 return SKIPPED
             reader = session.start_screen_reader() if speech else None
+            if held_key and not wayland:
+                # The program and the X tools reach the X server through a display that makes
+                # every repeat's release come alone (see release_pause.py).
+                pause = ReleasePause(session.env["DISPLAY"])
+                session.env["DISPLAY"] = pause.display
+                session.env["QT_XCB_NO_MITSHM"] = "1"  # it passes no descriptors
             for name in chosen:
                 started = time.monotonic()
                 failure = _run_scenario(session, program, name, scenarios, reader)
