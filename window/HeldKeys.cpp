@@ -11,14 +11,14 @@
 
 namespace drawlet {
 
-bool repeatHeldKeysWithoutReleases() {
+void repeatHeldKeysWithoutReleases() {
+#if QT_CONFIG(xcb)
     const auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
-    if (x11 == nullptr || x11->display() == nullptr) {
-        return false;
+    if (x11 != nullptr && x11->display() != nullptr) {
+        Bool supported = False;
+        XkbSetDetectableAutoRepeat(x11->display(), True, &supported);
     }
-    Bool supported = False;
-    return XkbSetDetectableAutoRepeat(x11->display(), True, &supported) == True &&
-           supported == True;
+#endif
 }
 
 } // namespace drawlet

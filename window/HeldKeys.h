@@ -13,10 +13,8 @@ namespace drawlet {
 // real release and move on to the next box in the middle of a held key. Asked once, the X
 // server sends this program the repeated presses alone (XKB's detectable auto-repeat), and every
 // release is real. Wayland compositors leave the repeat to the program, and Qt marks both
-// halves of every repeat it makes.
-//
-// Returns whether the repeats now come without releases; false where the program does not run
-// on an X server, or the server cannot do it.
-bool repeatHeldKeysWithoutReleases();
+// halves of every repeat it makes. Elsewhere, or where an X server cannot do it, nothing
+// changes.
+void repeatHeldKeysWithoutReleases();
 
 } // namespace drawlet
