@@ -6,6 +6,7 @@
 
 #include "AccessibleControls.h"
 #include "DrawletRender.h"
+#include "HeldKeys.h"
 #include "Startup.h"
 #include "TabOrder.h"
 
@@ -100,6 +101,7 @@ frmDrawlet::frmDrawlet(RandomSource& random, QWidget* parent)
     connectControls();
     watchControls();
     describeToAssistiveTools(controls_, state_);
+    repeatHeldKeysWithoutReleases();
 }
 
 // Returns whether the control took the input (see apply()).
@@ -277,7 +279,8 @@ bool frmDrawlet::keyPressed(FocusTarget control, const QKeyEvent& event) {
                            characterOf(event)});
 }
 
-// A held key sends repeated presses and releases; only the real release counts.
+// A held key repeats its press; only the real release counts (see HeldKeys.h for the releases
+// an X server sends with the repeats).
 void frmDrawlet::keyReleased(FocusTarget control, const QKeyEvent& event) {
     if (!event.isAutoRepeat()) {
         run(KeyReleased{control, keyCodeOf(event.key()), shiftOf(event.modifiers())});
