@@ -13,7 +13,7 @@
 # what building the program and showing its window need. Every other target installs both.
 RUN_DEPS := \
 	g++ make cmake ninja-build \
-	qt6-base-dev qt6-base-dev-tools libgl-dev libglx-dev libegl-dev \
+	qt6-base-dev qt6-base-dev-tools libgl-dev libglx-dev libegl-dev libx11-dev \
 	libqt6svg6 qt6-wayland fonts-dejavu-core \
 	xvfb xdotool python3
 
@@ -21,7 +21,7 @@ TEST_DEPS := \
 	pkg-config \
 	libgtest-dev libgmock-dev libbenchmark-dev \
 	clang libclang-rt-14-dev clang-format \
-	xauth x11-utils \
+	xauth x11-utils x11-xserver-utils \
 	dbus dbus-x11 at-spi2-core python3-gi python3-pyatspi gir1.2-atspi-2.0 \
 	librsvg2-bin appstream desktop-file-utils dpkg-dev file \
 	lintian reuse debootstrap \

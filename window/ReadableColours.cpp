@@ -37,7 +37,7 @@ std::optional<std::pair<QColor, double>> firstReadable(const QColor& design,
                              static_cast<float>(lightness))
                 .toRgb();
         const QColor painted(candidate.red(), candidate.green(), candidate.blue());
-        if (contrastRatio(painted, background) >= kReadableContrast) {
+        if (contrastRatio(painted, background) >= kChosenContrast) {
             return std::pair{painted, std::abs(lightness - start)};
         }
     }
@@ -92,7 +92,7 @@ double contrastRatio(const QColor& first, const QColor& second) {
 }
 
 QColor readableOn(const QColor& design, const QColor& background) {
-    if (contrastRatio(design, background) >= kReadableContrast) {
+    if (contrastRatio(design, background) >= kChosenContrast) {
         return design;
     }
     const auto lighter = firstReadable(design, background, 1.0);

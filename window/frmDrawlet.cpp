@@ -7,6 +7,7 @@
 #include "AccessibleControls.h"
 #include "Controls.h"
 #include "DrawletRender.h"
+#include "HeldKeys.h"
 #include "Startup.h"
 #include "TabOrder.h"
 
@@ -96,6 +97,7 @@ frmDrawlet::frmDrawlet(RandomSource& random, QWidget* parent)
     render();
     describeToAssistiveTools(controls_, state_);
     wireControls();
+    repeatHeldKeysWithoutReleases();
 }
 
 // Returns whether the control took the input (see apply()).
@@ -294,7 +296,8 @@ bool frmDrawlet::keyPressed(FocusTarget control, const QKeyEvent& event) {
                            characterOf(event)});
 }
 
-// A held key sends repeated presses and releases; only the real release counts.
+// A held key repeats its press; only the real release counts (see HeldKeys.h for the releases
+// an X server sends with the repeats).
 void frmDrawlet::keyReleased(FocusTarget control, const QKeyEvent& event) {
     if (!event.isAutoRepeat()) {
         run(KeyReleased{control, keyCodeOf(event.key()), shiftOf(event.modifiers())});

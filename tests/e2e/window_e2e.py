@@ -8,13 +8,15 @@
 strokes and clicks, and read back through the accessibility bus as a screen reader reads it.
 
 Usage: window_e2e.py PATH/TO/drawlet-selector [--speech | --wayland=headless | --wayland=x11]
-                     [SCENARIO ...]
+                     [--held-key] [SCENARIO ...]
 
 With --speech the scenarios run with the screen reader Orca listening, and check what it says.
 With --wayland the program runs on weston as a native Wayland client: on a headless weston,
 which has no seat, so nothing can be typed into any client there, only start-up is checked;
 on a weston that is a window of the private X server, keys typed into that X window reach the
-program through weston's seat, as on a real Wayland desktop.
+program through weston's seat, as on a real Wayland desktop. With --held-key a key is held down
+until it repeats (held_key.py), on X11 through a display that hands the program every key
+release alone (release_pause.py), or with --wayland=x11 on Wayland.
 
 Each scenario starts the program afresh, so one failure never leaves its state to the next. Picks
 are random, but every completed combination picks every stored number, so after one the picked
@@ -35,6 +37,7 @@ sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 
 from desktop_session import (  # noqa: E402
     SPEECH_TOOLS, WAYLAND_TOOLS, DesktopSession, SessionError, missing_tools)
+from release_pause import ReleasePause  # noqa: E402
 
 SKIPPED = 77
 WHOLE_RUN_TIMEOUT = 100  # seconds; far above a normal run, below the CTest time-out
@@ -49,6 +52,8 @@ SCENARIO_NAMES = [
     "clear_base_set",
 ]
 SPEECH_SCENARIO_NAMES = ["results_spoken"]
+HELD_KEY_SCENARIO_NAMES = ["held_key_counts_once"]
+HELD_KEY_TOOLS = ("/usr/bin/xset",)
 WAYLAND_SCENARIO_NAMES = {
     "headless": ["start_up_without_a_seat"],
     "x11": ["start_up", "typing_a_combination"],
@@ -102,12 +107,14 @@ def main(argv):
     if wayland not in (None, *WAYLAND_SCENARIO_NAMES):
         print(__doc__)
         return 2
+    held_key = "--held-key" in options
     wanted = [arg for arg in argv[2:] if not arg.startswith("--")]
-    names = (SPEECH_SCENARIO_NAMES if speech else
+    names = (HELD_KEY_SCENARIO_NAMES if held_key else SPEECH_SCENARIO_NAMES if speech else
              WAYLAND_SCENARIO_NAMES[wayland] if wayland else SCENARIO_NAMES)
     chosen = [name for name in names if not wanted or name in wanted]
     lacking = missing_tools() + (missing_tools(SPEECH_TOOLS) if speech else []) + (
-        missing_tools(WAYLAND_TOOLS) if wayland else [])
+        missing_tools(WAYLAND_TOOLS) if wayland else []) + (
+        missing_tools(HELD_KEY_TOOLS) if held_key else [])
     if lacking:
         print("skipped: no private desktop without " + ", ".join(lacking))
         return SKIPPED
@@ -124,13 +131,21 @@ def main(argv):
             os.environ.update(session.env)
             try:
                 import drawlet_scenarios
+                import held_key as held_key_scenarios
+                scenarios = held_key_scenarios if held_key else drawlet_scenarios
             except ImportError as error:
                 print(f"skipped: no accessibility reader for Python ({error})")
                 return SKIPPED
             reader = session.start_screen_reader() if speech else None
+            if held_key and not wayland:
+                # The program and the X tools reach the X server through a display that makes
+                # every repeat's release come alone (see release_pause.py).
+                pause = ReleasePause(session.env["DISPLAY"])
+                session.env["DISPLAY"] = pause.display
+                session.env["QT_XCB_NO_MITSHM"] = "1"  # it passes no descriptors
             for name in chosen:
                 started = time.monotonic()
-                failure = _run_scenario(session, program, name, drawlet_scenarios, reader)
+                failure = _run_scenario(session, program, name, scenarios, reader)
                 took = time.monotonic() - started
                 if failure:
                     failures += 1

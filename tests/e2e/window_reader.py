@@ -232,3 +232,22 @@ class Window:
 
     def key(self, *names):
         self._xdotool("key", "--delay", "30", *names)
+
+    def set_key_repeat(self, delay_ms, per_second):
+        """The X server's own key repeat, as `xset r rate` sets it for the whole desktop."""
+        result = subprocess.run(["/usr/bin/xset", "r", "rate", str(delay_ms), str(per_second)],
+                                env=self._env, capture_output=True, text=True, timeout=20)
+        if result.returncode != 0:
+            raise CheckFailed(f"xset r rate failed: {result.stderr.strip()}")
+
+    def hold(self, key, seconds):
+        """Holds a key down for a while, long enough for it to repeat, and lets it go."""
+        self._xdotool("keydown", key)
+        time.sleep(seconds)
+        self._xdotool("keyup", key)
+
+    @staticmethod
+    def focus(accessible):
+        """Gives a control the focus through the accessibility bus, as a screen reader can."""
+        if not accessible.queryComponent().grabFocus():
+            raise CheckFailed(f"{accessible.name!r} refused the focus")
