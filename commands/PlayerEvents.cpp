@@ -29,16 +29,16 @@ std::uint8_t tabKeyBit(int keyCode) {
 }
 
 // The modifiers held, as bits of tabKeysDown.
-std::uint8_t heldModifierBits(int shift) {
+std::uint8_t heldModifierBits(int held) {
     return static_cast<std::uint8_t>(
-        (shift & (modifiers::Shift | modifiers::Control | modifiers::Alt)) << 1);
+        (held & (modifiers::Shift | modifiers::Control | modifiers::Alt)) << 1);
 }
 
 // The keys of a shortcut that ran are still down: their releases are not keys of the box.
-void holdShortcutKeys(SelectorState& state, int keyCode, int shift) {
+void holdShortcutKeys(SelectorState& state, int keyCode, int held) {
     if (keyCode != 0) {
         state.tabKeysDown =
-            static_cast<std::uint8_t>(TabKeys::ShortcutKey | heldModifierBits(shift));
+            static_cast<std::uint8_t>(TabKeys::ShortcutKey | heldModifierBits(held));
     }
 }
 
@@ -51,7 +51,7 @@ struct Applier {
     bool operator()(const KeyPressed& key) const {
         if (key.keyCode == keys::Tab) {
             state.tabKeysDown =
-                static_cast<std::uint8_t>(TabKeys::Tab | heldModifierBits(key.shift));
+                static_cast<std::uint8_t>(TabKeys::Tab | heldModifierBits(key.modifiers));
         } else if (tabKeyBit(key.keyCode) == 0) {
             state.tabKeysDown = 0;
         }
@@ -106,7 +106,7 @@ struct Applier {
 
     bool operator()(const Pasted& paste) const {
         const bool typed = typePasted(paste);
-        holdShortcutKeys(state, paste.keyCode, paste.shift);
+        holdShortcutKeys(state, paste.keyCode, paste.modifiers);
         return typed;
     }
 
@@ -173,7 +173,7 @@ template <typename Step>
 bool stepThroughHistory(SelectorState& state, UndoHistory& history, const Step& step) {
     constexpr bool undo = std::is_same_v<Step, Undo>;
     const bool stepped = undo ? history.undo(state) : history.redo(state);
-    holdShortcutKeys(state, step.keyCode, step.shift);
+    holdShortcutKeys(state, step.keyCode, step.modifiers);
     return stepped;
 }
 

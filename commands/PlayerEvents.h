@@ -38,7 +38,7 @@ enum : int { Shift = 1, Control = 2, Alt = 4 };
 struct KeyPressed {
     FocusTarget control;
     int keyCode = 0;
-    int shift = 0;
+    int modifiers = 0; // every modifier held with it, added up as above
     int character = 0;
 };
 
@@ -52,7 +52,7 @@ struct TextEdited {
 struct KeyReleased {
     FocusTarget control;
     int keyCode = 0;
-    int shift = 0;
+    int modifiers = 0;
 };
 
 // A button is clicked or chosen: cmdPick, cmdClearComb, cmdClear, cmdClearBaseSet, Command1,
@@ -73,18 +73,19 @@ struct FocusArrived {
 };
 
 // The player's edit commands, by their shortcut keys or from a box's context menu. `keyCode`
-// and `shift` are the shortcut's key and the modifiers held with it, 0 from a menu or the mouse.
+// and `modifiers` are the shortcut's key and the modifiers held with it, 0 from a menu or the
+// mouse.
 
 // Ctrl+Z: the last change is undone.
 struct Undo {
     int keyCode = 0;
-    int shift = 0;
+    int modifiers = 0;
 };
 
 // Ctrl+Shift+Z or Ctrl+Y: the last change undone is made again.
 struct Redo {
     int keyCode = 0;
-    int shift = 0;
+    int modifiers = 0;
 };
 
 // A text pasted into the box with the focus (Ctrl+V, Shift+Insert, the context menu, the middle
@@ -94,7 +95,7 @@ struct Pasted {
     FocusTarget box;
     std::string text;
     int keyCode = 0;
-    int shift = 0;
+    int modifiers = 0;
 };
 
 using PlayerEvent = std::variant<KeyPressed, TextEdited, KeyReleased, Clicked, SliderMoved,

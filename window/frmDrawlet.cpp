@@ -49,7 +49,7 @@ int keyCodeOf(int qtKey) {
 }
 
 // The modifiers held, as the core adds them up.
-int shiftOf(Qt::KeyboardModifiers held) {
+int modifiersOf(Qt::KeyboardModifiers held) {
     return (held.testFlag(Qt::ShiftModifier) ? modifiers::Shift : 0) |
            (held.testFlag(Qt::ControlModifier) ? modifiers::Control : 0) |
            (held.testFlag(Qt::AltModifier) ? modifiers::Alt : 0);
@@ -292,7 +292,7 @@ void frmDrawlet::focusArrived(FocusTarget target) {
 // Every key goes to the core, whichever control has it: a Tab press anywhere starts the Tab
 // rule. Returns true when the key filter swallowed the character.
 bool frmDrawlet::keyPressed(FocusTarget control, const QKeyEvent& event) {
-    return !run(KeyPressed{control, keyCodeOf(event.key()), shiftOf(event.modifiers()),
+    return !run(KeyPressed{control, keyCodeOf(event.key()), modifiersOf(event.modifiers()),
                            characterOf(event)});
 }
 
@@ -300,7 +300,7 @@ bool frmDrawlet::keyPressed(FocusTarget control, const QKeyEvent& event) {
 // an X server sends with the repeats).
 void frmDrawlet::keyReleased(FocusTarget control, const QKeyEvent& event) {
     if (!event.isAutoRepeat()) {
-        run(KeyReleased{control, keyCodeOf(event.key()), shiftOf(event.modifiers())});
+        run(KeyReleased{control, keyCodeOf(event.key()), modifiersOf(event.modifiers())});
     }
 }
 
@@ -308,17 +308,17 @@ void frmDrawlet::keyReleased(FocusTarget control, const QKeyEvent& event) {
 // outside the boxes, which have nothing to paste into.
 bool frmDrawlet::editCommand(FocusTarget control, const QKeyEvent& event) {
     const int keyCode = keyCodeOf(event.key());
-    const int shift = shiftOf(event.modifiers());
+    const int held = modifiersOf(event.modifiers());
     switch (editCommandOf(event)) {
     case EditCommand::Undo:
-        run(Undo{keyCode, shift});
+        run(Undo{keyCode, held});
         return true;
     case EditCommand::Redo:
-        run(Redo{keyCode, shift});
+        run(Redo{keyCode, held});
         return true;
     case EditCommand::Paste:
         if (isBox(control)) {
-            run(Pasted{control, clipboardText(QClipboard::Clipboard), keyCode, shift});
+            run(Pasted{control, clipboardText(QClipboard::Clipboard), keyCode, held});
             return true;
         }
         return false;

@@ -10,11 +10,17 @@
 // into the core's PlayerEvent and handed to apply(); then render() copies what changed into the
 // widgets, signals blocked, and never calls back into the core. The window decides nothing about
 // numbers, captions, keys or where the focus goes next: the core does, and the focus it records
-// is applied here. It keeps no truth of its own beyond the bookkeeping needed to apply the state:
-// which focus move it last applied, and whether it is rendering (focus events it causes itself
-// are not the player's). The undo history lives beside the state; Ctrl+Z, Ctrl+Shift+Z, Ctrl+Y
-// and every way of pasting into a box go to the core as its own events, wherever the focus is,
-// so the boxes' own undo and paste never run.
+// is applied here. Which widget is which control comes from the core's table of controls
+// (Controls.h); the wiring reads it in one place, wireControls().
+//
+// It keeps no truth of its own beyond the bookkeeping needed to apply the state:
+// - which focus move it last applied, and whether an undo or redo asks to set the focus again;
+// - whether it is rendering (focus events it causes itself are not the player's);
+// - which box got the focus by a mouse press not yet seen (that press must not move the caret);
+// - whether it was shown once (the start-up steps that wait for the first showing).
+// The undo history lives beside the state; Ctrl+Z, Ctrl+Shift+Z, Ctrl+Y and every way of pasting
+// into a box go to the core as its own events, wherever the focus is, so the boxes' own undo and
+// paste never run.
 
 #include "DrawletControls.h"
 #include "PlayerEvents.h"

@@ -83,10 +83,10 @@ TEST_P(TabRule, TheReleasesOfATabMoveStayOutOfTheBoxItReached) {
     ASSERT_EQ(textBefore.size(), 2U);
 
     if (row.shift != 0) {
-        app.play(KeyPressed{.control = row.from, .keyCode = keys::Shift, .shift = row.shift});
+        app.play(KeyPressed{.control = row.from, .keyCode = keys::Shift, .modifiers = row.shift});
     }
     EXPECT_TRUE(
-        app.play(KeyPressed{.control = row.from, .keyCode = keys::Tab, .shift = row.shift}));
+        app.play(KeyPressed{.control = row.from, .keyCode = keys::Tab, .modifiers = row.shift}));
     app.play(FocusArrived{row.to});
     for (const int key : row.releases) {
         EXPECT_FALSE(app.play(KeyReleased{.control = row.to, .keyCode = key}));
@@ -109,8 +109,8 @@ INSTANTIATE_TEST_SUITE_P(Table, TabRule, ::testing::ValuesIn(kTabRows),
 // the box again, and moves on from a finished box.
 TEST(TabRule, EndsAtTheNextKeyThatIsNotAModifier) {
     Selector app = withFinishedBoxes();
-    app.play(
-        KeyPressed{.control = entryBoxFocus(2), .keyCode = keys::Tab, .shift = modifiers::Shift});
+    app.play(KeyPressed{
+        .control = entryBoxFocus(2), .keyCode = keys::Tab, .modifiers = modifiers::Shift});
     app.play(FocusArrived{entryBoxFocus(1)});
     app.play(KeyPressed{.control = entryBoxFocus(1), .keyCode = keys::Left});
     EXPECT_TRUE(app.play(KeyReleased{.control = entryBoxFocus(1), .keyCode = keys::Shift}));
