@@ -4,6 +4,8 @@
 
 #include "DrawletRender.h"
 
+#include "Controls.h"
+
 #include <QAbstractButton>
 #include <QApplication>
 #include <QButtonGroup>
@@ -166,9 +168,11 @@ void showCaptions(const DrawletControls& c, const SelectorState& state) {
 
 void renderState(const DrawletControls& c, const SelectorState& state) {
     showCaptions(c, state);
-    showSlider(c.HScroll1, state.HScroll1);
-    showSlider(c.HScroll2, state.HScroll2);
-    showSlider(c.HScroll3, state.HScroll3);
+    for (const Control& row : controlTable()) {
+        if (row.kind == ControlKind::Slider) {
+            showSlider(static_cast<QScrollBar*>(widgetFor(c, {row.id, 0})), state.*row.bar);
+        }
+    }
     showBoxTexts(c.txtNumber, state.txtNumber);
     showBoxTexts(c.txtSelNumbers, state.txtSelNumbers);
     showBoxVisibility(nullptr, c.txtNumber, state.txtNumber);
