@@ -4,7 +4,6 @@
 
 #include "DrawletControls.h"
 
-#include "ButtonKeys.h"
 #include "Controls.h"
 #include "ReadableColours.h"
 #include "TabOrder.h"
@@ -131,7 +130,6 @@ QPushButton* button(QWidget* form, DrawletControls& c, ControlId id, int left, i
                     int height) {
     auto* widget = control<QPushButton>(form, c, {id, 0}, left, top, width, height);
     widget->setAutoDefault(false);
-    pressOnReturn(widget);
     return widget;
 }
 

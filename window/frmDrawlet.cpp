@@ -5,6 +5,7 @@
 #include "frmDrawlet.h"
 
 #include "AccessibleControls.h"
+#include "ButtonKeys.h"
 #include "Controls.h"
 #include "DrawletRender.h"
 #include "HeldKeys.h"
@@ -133,13 +134,18 @@ void frmDrawlet::showEvent(QShowEvent* event) {
 
 // The window's wiring, all of it: every control of the core's table gets the signals of its
 // kind connected, and its events watched. Focus arrival and the keys have no signals, so the
-// window watches the events of every control in the tab order. The two result lines among them
-// take the focus so their text can be selected and copied; they have no focus handling, but the
-// focus has left the control that had it.
+// window watches the events of every control in the tab order; it sees them before a button's
+// own Return handling does. The two result lines among them take the focus so their text can
+// be selected and copied; they have no focus handling, but the focus has left the control that
+// had it.
 void frmDrawlet::wireControls() {
     for (const FocusTarget target : tabOrder()) {
+        QWidget* widget = widgetFor(controls_, target);
         switch (controlRow(target.control)->kind) {
         case ControlKind::Button:
+            pressOnReturn(static_cast<QPushButton*>(widget));
+            connectButton(target);
+            break;
         case ControlKind::Option:
             connectButton(target);
             break;
@@ -153,7 +159,6 @@ void frmDrawlet::wireControls() {
         case ControlKind::Label:
             break;
         }
-        QWidget* widget = widgetFor(controls_, target);
         focusTargets_[widget] = target;
         widget->installEventFilter(this);
     }
