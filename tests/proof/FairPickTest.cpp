@@ -9,6 +9,7 @@
 #include "RandomPick.h"
 #include "ScriptedRandom.h"
 #include "Startup.h"
+#include "Typing.h"
 
 #include <array>
 #include <cmath>
@@ -20,16 +21,16 @@ namespace {
 // The picks are the subject here; the history records the typing as the program does.
 UndoHistory history;
 
-// Types a whole combination the way the player does: each key's press, the text the box then
-// holds, the key's release; the focus moves on by itself.
+// Types a whole combination the way the player does, key by key; the focus moves on by itself.
 void typeCombination(SelectorState& state, RandomSource& random, int first) {
+    const auto play = [&](const PlayerEvent& event) {
+        return apply(state, history, random, event);
+    };
     for (int box = 0; box <= state.HScroll2.value; ++box) {
         const std::string number = std::to_string(10 + (first + box) % 90);
         for (const char digit : number) {
             const FocusTarget focused = state.focus;
-            ASSERT_TRUE(apply(state, history, random, KeyPressed{focused, digit, 0, digit}));
-            apply(state, history, random, TextEdited{focused, boxAt(state, focused)->text + digit});
-            apply(state, history, random, KeyReleased{focused, digit, 0});
+            typeKey(play, focused, boxAt(state, focused)->text, digit, false);
         }
     }
 }
