@@ -8,7 +8,6 @@
 #include "Controls.h"
 #include "PastedNumbers.h"
 #include "TabOrder.h"
-#include "Typing.h"
 
 #include <optional>
 #include <type_traits>

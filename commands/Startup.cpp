@@ -4,7 +4,7 @@
 
 #include "Startup.h"
 
-#include "Focus.h"
+#include "CombinationEntry.h"
 #include "Resets.h"
 
 namespace drawlet {

@@ -9,7 +9,6 @@
 #include "RandomPick.h"
 #include "ScriptedRandom.h"
 #include "Startup.h"
-#include "Typing.h"
 
 #include <array>
 #include <cmath>

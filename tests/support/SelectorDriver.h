@@ -17,7 +17,6 @@
 #include "ScriptedRandom.h"
 #include "Startup.h"
 #include "TypeOfSelection.h"
-#include "Typing.h"
 
 #include <gtest/gtest.h>
 #include <ostream>
