@@ -41,19 +41,68 @@ void holdShortcutKeys(SelectorState& state, int keyCode, int held) {
     }
 }
 
+// A key goes down: Tab starts a Tab move whose keys are still down, a modifier changes nothing,
+// and any other key ends whatever a Tab move or shortcut left down.
+void notePressed(SelectorState& state, const KeyPressed& key) {
+    if (key.keyCode == keys::Tab) {
+        state.tabKeysDown =
+            static_cast<std::uint8_t>(TabKeys::Tab | heldModifierBits(key.modifiers));
+    } else if (tabKeyBit(key.keyCode) == 0) {
+        state.tabKeysDown = 0;
+    }
+}
+
+// Whether a key's release belongs to a Tab move or a shortcut rather than to the box; it is
+// then no longer down.
+bool releasesATabMoveOrShortcut(SelectorState& state, const KeyReleased& key) {
+    std::uint8_t bit = tabKeyBit(key.keyCode);
+    if (bit == 0 && (state.tabKeysDown & TabKeys::ShortcutKey) != 0) {
+        bit = TabKeys::ShortcutKey;
+    }
+    if (key.keyCode == keys::Tab || (state.tabKeysDown & bit) != 0) {
+        state.tabKeysDown = static_cast<std::uint8_t>(state.tabKeysDown & ~bit);
+        return true;
+    }
+    return false;
+}
+
 bool applyEvent(SelectorState& state, RandomSource& random, const PlayerEvent& event);
 
+// Types the pasted numbers as the player types them, from the box with the focus on: each
+// number goes into the box the focus has reached, replacing what it held, as the whole text
+// of a box is selected when the focus arrives. In the entry row the focus returns to the
+// first box after each stored combination, and typing stops once the list is full; in the
+// base set it stops after the last box in use.
+bool typePasted(SelectorState& state, RandomSource& random, const Pasted& paste) {
+    const std::optional<std::string> digits = pastedDigits(paste.text);
+    const bool entryRow = paste.box.control == ControlId::txtNumber;
+    if (!digits || !isBox(paste.box) || paste.box != state.focus ||
+        boxAt(state, paste.box) == nullptr || !isShown(state, paste.box) ||
+        (entryRow && state.lstNumbers.size() >= kMaxCombinations)) {
+        return false;
+    }
+    const auto play = [&](const PlayerEvent& event) { return applyEvent(state, random, event); };
+    for (std::size_t next = 0; next < digits->size(); next += 2) {
+        const FocusTarget box = state.focus;
+        const std::string number = digits->substr(next, 2);
+        typeKey(play, box, boxAt(state, box)->text, number[0], true);
+        typeKey(play, box, boxAt(state, box)->text, number[1], false);
+        const bool full = entryRow ? state.lstNumbers.size() >= kMaxCombinations
+                                   : state.focus.index != box.index + 1;
+        if (full || !isBox(state.focus)) {
+            break;
+        }
+    }
+    return true;
+}
+
+// Hands each event to what handles it.
 struct Applier {
     SelectorState& state;
     RandomSource& random;
 
     bool operator()(const KeyPressed& key) const {
-        if (key.keyCode == keys::Tab) {
-            state.tabKeysDown =
-                static_cast<std::uint8_t>(TabKeys::Tab | heldModifierBits(key.modifiers));
-        } else if (tabKeyBit(key.keyCode) == 0) {
-            state.tabKeysDown = 0;
-        }
+        notePressed(state, key);
         if (key.character == 0 || !isBox(key.control)) {
             return true;
         }
@@ -66,15 +115,7 @@ struct Applier {
     }
 
     bool operator()(const KeyReleased& key) const {
-        std::uint8_t bit = tabKeyBit(key.keyCode);
-        if (bit == 0 && (state.tabKeysDown & TabKeys::ShortcutKey) != 0) {
-            bit = TabKeys::ShortcutKey;
-        }
-        if (key.keyCode == keys::Tab || (state.tabKeysDown & bit) != 0) {
-            state.tabKeysDown = static_cast<std::uint8_t>(state.tabKeysDown & ~bit);
-            return false;
-        }
-        if (boxAt(state, key.control) == nullptr) {
+        if (releasesATabMoveOrShortcut(state, key) || boxAt(state, key.control) == nullptr) {
             return false;
         }
         controlRow(key.control.control)->keyUp(state, random, key.control.index);
@@ -104,39 +145,9 @@ struct Applier {
     bool operator()(const Redo&) const { return false; }
 
     bool operator()(const Pasted& paste) const {
-        const bool typed = typePasted(paste);
+        const bool typed = typePasted(state, random, paste);
         holdShortcutKeys(state, paste.keyCode, paste.modifiers);
         return typed;
-    }
-
-    // Types the pasted numbers as the player types them, from the box with the focus on: each
-    // number goes into the box the focus has reached, replacing what it held, as the whole text
-    // of a box is selected when the focus arrives. In the entry row the focus returns to the
-    // first box after each stored combination, and typing stops once the list is full; in the
-    // base set it stops after the last box in use.
-    bool typePasted(const Pasted& paste) const {
-        const std::optional<std::string> digits = pastedDigits(paste.text);
-        const bool entryRow = paste.box.control == ControlId::txtNumber;
-        if (!digits || !isBox(paste.box) || paste.box != state.focus ||
-            boxAt(state, paste.box) == nullptr || !isShown(state, paste.box) ||
-            (entryRow && state.lstNumbers.size() >= kMaxCombinations)) {
-            return false;
-        }
-        for (std::size_t next = 0; next < digits->size(); next += 2) {
-            const FocusTarget box = state.focus;
-            const std::string number = digits->substr(next, 2);
-            const auto play = [this](const PlayerEvent& event) {
-                return applyEvent(state, random, event);
-            };
-            typeKey(play, box, boxAt(state, box)->text, number[0], true);
-            typeKey(play, box, boxAt(state, box)->text, number[1], false);
-            const bool full = entryRow ? state.lstNumbers.size() >= kMaxCombinations
-                                       : state.focus.index != box.index + 1;
-            if (full || !isBox(state.focus)) {
-                break;
-            }
-        }
-        return true;
     }
 };
 
