@@ -7,6 +7,7 @@
 #include "BaseSetEntry.h"
 #include "BaseSetSize.h"
 #include "CombinationEntry.h"
+#include "Controls.h"
 #include "PlayNumbers.h"
 #include "PlayerEvents.h"
 #include "Quantity.h"
@@ -105,21 +106,6 @@ int sliderValue(ByteReader& bytes, const ScrollBar& slider) {
         return slider.min - 2 + choice % (slider.max - slider.min + 5);
     }
     return bytes.word();
-}
-
-// What a two-character line edit makes of a typed key: a selected text is replaced, otherwise
-// the character goes at the end while there is room; Backspace removes the selection or the
-// last character.
-std::string editedText(const std::string& text, std::int16_t key, bool wholeTextSelected) {
-    const bool replaces = wholeTextSelected && !text.empty();
-    if (key == 8) {
-        return replaces || text.empty() ? std::string() : text.substr(0, text.size() - 1);
-    }
-    const char typed = static_cast<char>(key);
-    if (replaces) {
-        return std::string(1, typed);
-    }
-    return text.size() < 2 ? text + typed : text;
 }
 
 } // namespace
@@ -257,36 +243,43 @@ void EventStorm::playMove(ByteReader& bytes, std::uint8_t profile) {
     }
 }
 
-// A key typed in the box with the focus: the filter first, then the text the box shows, then
-// the release. A key pressed while a slider or button has the focus is not ours to follow.
+// A key typed in the box with the focus, as typeKey (PlayerEvents.h) types it: the filter first,
+// then the text the box shows, then the release; each step is recorded as the storm's own event.
+// A key pressed while a slider or button has the focus is not ours to follow.
 void EventStorm::typeKey(std::int16_t code) {
     const FocusTarget focus = state_.focus;
-    const bool entry = focus.control == ControlId::txtNumber;
-    if (!entry && focus.control != ControlId::txtSelNumbers) {
+    if (!isBox(focus)) {
         return;
     }
+    const bool entry = focus.control == ControlId::txtNumber;
     if (state_.focusMoves != focusMovesSeen_) {
         focusMovesSeen_ = state_.focusMoves;
         wholeTextSelected_ = true;
     }
-    const StormEvent pressed =
-        apply(StormEvent::of(entry ? Action::EntryKeyPress : Action::BaseKeyPress)
-                  .at(focus.index)
-                  .withKey(code));
-    if (failed()) {
-        return;
-    }
-    if (pressed.keyAfter != 0) {
-        const TextBox& box = *boxAt(state_, focus);
-        std::string text = editedText(box.text, pressed.keyAfter, wholeTextSelected_);
-        wholeTextSelected_ = false;
-        if (text != box.text) {
+    const auto play = [&](const PlayerEvent& input) {
+        if (failed()) {
+            return false;
+        }
+        if (std::holds_alternative<KeyPressed>(input)) {
+            const StormEvent pressed =
+                apply(StormEvent::of(entry ? Action::EntryKeyPress : Action::BaseKeyPress)
+                          .at(focus.index)
+                          .withKey(code));
+            if (pressed.keyAfter != 0) {
+                wholeTextSelected_ = false;
+            }
+            return pressed.keyAfter != 0;
+        }
+        if (const auto* edit = std::get_if<TextEdited>(&input)) {
             apply(StormEvent::of(entry ? Action::EntryEdit : Action::BaseEdit)
                       .at(focus.index)
-                      .withText(std::move(text)));
+                      .withText(edit->text));
+            return true;
         }
-    }
-    releaseKey(code, 0);
+        releaseKey(code, 0);
+        return true;
+    };
+    drawlet::typeKey(play, focus, boxAt(state_, focus)->text, code, wholeTextSelected_);
 }
 
 void EventStorm::releaseKey(int keyCode, int shift) {
