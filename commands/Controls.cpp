@@ -49,107 +49,84 @@ void chooseType(SelectorState& state) {
     chooseTypeOfSelection(state, type);
 }
 
-using enum ControlKind;
+// The rows by kind, each with what its kind needs.
+constexpr Control row(ControlId id, ControlKind kind, const char* name, const char* readsAs = "") {
+    return {.id = id, .kind = kind, .name = name, .readsAs = readsAs};
+}
 
-// The entry row takes two places in the tab order.
-constexpr Control kEntryRow{.id = ControlId::txtNumber,
-                            .kind = BoxRow,
-                            .name = "txtNumber",
-                            .readsAs = "Drawlet %1",
-                            .keyUp = runs<txtNumber_KeyUp>,
-                            .gotFocus = onFocus<txtNumber_GotFocus>};
+constexpr Control boxes(ControlId id, const char* name, const char* readsAs, int first, int last,
+                        ControlHandler keyUp, FocusHandler gotFocus) {
+    Control boxes = row(id, ControlKind::BoxRow, name, readsAs);
+    boxes.first = first;
+    boxes.last = last;
+    boxes.keyUp = keyUp;
+    boxes.gotFocus = gotFocus;
+    return boxes;
+}
+
+constexpr Control entryBoxes(int first, int last) {
+    return boxes(ControlId::txtNumber, "txtNumber", "Drawlet %1", first, last,
+                 runs<txtNumber_KeyUp>, onFocus<txtNumber_GotFocus>);
+}
+
+constexpr Control slider(ControlId id, const char* name, const char* readsAs,
+                         ScrollBar SelectorState::*bar, void (*change)(SelectorState&)) {
+    Control slider = row(id, ControlKind::Slider, name, readsAs);
+    slider.bar = bar;
+    slider.change = change;
+    return slider;
+}
+
+constexpr Control button(ControlId id, const char* name, const char* readsAs,
+                         ControlHandler click) {
+    Control button = row(id, ControlKind::Button, name, readsAs);
+    button.click = click;
+    return button;
+}
+
+constexpr Control option(ControlId id, const char* name, const char* readsAs, ControlHandler click,
+                         FocusHandler gotFocus) {
+    Control option = row(id, ControlKind::Option, name, readsAs);
+    option.click = click;
+    option.gotFocus = gotFocus;
+    return option;
+}
+
+// The auto-fill starts: Tab reaches Option1(1) first. Their captions are their start.
+constexpr Control autoFillStarts() {
+    Control starts = option(ControlId::Option1, "Option1", "", runs<chooseAutoFillStart>, nullptr);
+    starts.first = 1;
+    starts.last = 0;
+    return starts;
+}
 
 constexpr Control kControls[] = {
-    {.id = ControlId::txtNumber,
-     .kind = BoxRow,
-     .name = kEntryRow.name,
-     .readsAs = kEntryRow.readsAs,
-     .first = 0,
-     .last = 5,
-     .keyUp = kEntryRow.keyUp,
-     .gotFocus = kEntryRow.gotFocus},
-    {.id = ControlId::lstNumbers, .kind = List, .name = "lstNumbers", .readsAs = "Combinations"},
-    {.id = ControlId::cmdClear,
-     .kind = Button,
-     .name = "cmdClear",
-     .readsAs = "Clear All",
-     .click = runs<cmdClear_Click>},
-    {.id = ControlId::Label3, .kind = Label, .name = "Label3"},
-    {.id = ControlId::HScroll2,
-     .kind = Slider,
-     .name = "HScroll2",
-     .readsAs = "Lottery pick size",
-     .bar = &SelectorState::HScroll2,
-     .change = HScroll2_Change},
-    {.id = ControlId::HScroll1,
-     .kind = Slider,
-     .name = "HScroll1",
-     .readsAs = "Quantity of combination numbers to pick",
-     .bar = &SelectorState::HScroll1,
-     .change = HScroll1_Change},
-    {.id = ControlId::cmdPick,
-     .kind = Button,
-     .name = "cmdPick",
-     .readsAs = "Pick",
-     .click = runs<cmdPick_Click>},
-    {.id = ControlId::txtSelNumbers,
-     .kind = BoxRow,
-     .name = "txtSelNumbers",
-     .readsAs = "Base set number %1",
-     .first = kBaseSetBoxes - 1,
-     .last = 0,
-     .keyUp = runs<txtSelNumbers_KeyUp>,
-     .gotFocus = onFocus<txtSelNumbers_GotFocus>},
-    {.id = ControlId::Label5, .kind = Label, .name = "Label5"},
-    {.id = ControlId::optExclusion,
-     .kind = Option,
-     .name = "optExclusion",
-     .readsAs = "Exclude",
-     .click = runs<chooseType<SelectionType::Exclude>>,
-     .gotFocus = onFocus<optExclusion_GotFocus>},
-    {.id = ControlId::optInclusion,
-     .kind = Option,
-     .name = "optInclusion",
-     .readsAs = "Include",
-     .click = runs<chooseType<SelectionType::Include>>,
-     .gotFocus = onFocus<optInclusion_GotFocus>},
-    {.id = ControlId::optNone,
-     .kind = Option,
-     .name = "optNone",
-     .readsAs = "None",
-     .click = runs<chooseType<SelectionType::None>>,
-     .gotFocus = onFocus<optNone_GotFocus>},
-    {.id = ControlId::cmdClearComb,
-     .kind = Button,
-     .name = "cmdClearComb",
-     .readsAs = "Clear Combinations",
-     .click = runs<cmdClearComb_Click>},
-    {.id = ControlId::txtNumber,
-     .kind = BoxRow,
-     .name = kEntryRow.name,
-     .readsAs = kEntryRow.readsAs,
-     .first = 6,
-     .last = kEntryBoxes - 1,
-     .keyUp = kEntryRow.keyUp,
-     .gotFocus = kEntryRow.gotFocus},
-    {.id = ControlId::cmdClearBaseSet,
-     .kind = Button,
-     .name = "cmdClearBaseSet",
-     .readsAs = "Clear Base Set Numbers",
-     .click = runs<cmdClearBaseSet_Click>},
-    {.id = ControlId::HScroll3,
-     .kind = Slider,
-     .name = "HScroll3",
-     .readsAs = "Base set size",
-     .bar = &SelectorState::HScroll3,
-     .change = HScroll3_Change},
-    {.id = ControlId::Command1, .kind = Button, .name = "Command1", .click = runs<Command1_Click>},
-    {.id = ControlId::Option1,
-     .kind = Option,
-     .name = "Option1",
-     .first = 1,
-     .last = 0,
-     .click = runs<chooseAutoFillStart>},
+    entryBoxes(0, 5),
+    row(ControlId::lstNumbers, ControlKind::List, "lstNumbers", "Combinations"),
+    button(ControlId::cmdClear, "cmdClear", "Clear All", runs<cmdClear_Click>),
+    row(ControlId::Label3, ControlKind::Label, "Label3"),
+    slider(ControlId::HScroll2, "HScroll2", "Lottery pick size", &SelectorState::HScroll2,
+           HScroll2_Change),
+    slider(ControlId::HScroll1, "HScroll1", "Quantity of combination numbers to pick",
+           &SelectorState::HScroll1, HScroll1_Change),
+    button(ControlId::cmdPick, "cmdPick", "Pick", runs<cmdPick_Click>),
+    boxes(ControlId::txtSelNumbers, "txtSelNumbers", "Base set number %1", kBaseSetBoxes - 1, 0,
+          runs<txtSelNumbers_KeyUp>, onFocus<txtSelNumbers_GotFocus>),
+    row(ControlId::Label5, ControlKind::Label, "Label5"),
+    option(ControlId::optExclusion, "optExclusion", "Exclude",
+           runs<chooseType<SelectionType::Exclude>>, onFocus<optExclusion_GotFocus>),
+    option(ControlId::optInclusion, "optInclusion", "Include",
+           runs<chooseType<SelectionType::Include>>, onFocus<optInclusion_GotFocus>),
+    option(ControlId::optNone, "optNone", "None", runs<chooseType<SelectionType::None>>,
+           onFocus<optNone_GotFocus>),
+    button(ControlId::cmdClearComb, "cmdClearComb", "Clear Combinations", runs<cmdClearComb_Click>),
+    entryBoxes(6, kEntryBoxes - 1),
+    button(ControlId::cmdClearBaseSet, "cmdClearBaseSet", "Clear Base Set Numbers",
+           runs<cmdClearBaseSet_Click>),
+    slider(ControlId::HScroll3, "HScroll3", "Base set size", &SelectorState::HScroll3,
+           HScroll3_Change),
+    button(ControlId::Command1, "Command1", "", runs<Command1_Click>),
+    autoFillStarts(),
 };
 
 } // namespace

@@ -4,42 +4,16 @@
 
 #include "TypeOfSelection.h"
 
-#include "PlayNumbers.h"
+#include <array>
 
 namespace drawlet {
 
-void optExclusion_Click(SelectorState& state) {
-    Display_Play_Numbers(state);
-}
-void optExclusion_GotFocus(SelectorState& state) {
-    Display_Play_Numbers(state);
-}
-void optInclusion_Click(SelectorState& state) {
-    Display_Play_Numbers(state);
-}
-void optInclusion_GotFocus(SelectorState& state) {
-    Display_Play_Numbers(state);
-}
-void optNone_Click(SelectorState& state) {
-    Display_Play_Numbers(state);
-}
-void optNone_GotFocus(SelectorState& state) {
-    Display_Play_Numbers(state);
-}
-
 void chooseTypeOfSelection(SelectorState& state, SelectionType type) {
+    // In the order of SelectionType.
+    constexpr std::array<void (*)(SelectorState&), 3> clicks = {optExclusion_Click,
+                                                                optInclusion_Click, optNone_Click};
     state.typeOfSelection = type;
-    switch (type) {
-    case SelectionType::Exclude:
-        optExclusion_Click(state);
-        break;
-    case SelectionType::Include:
-        optInclusion_Click(state);
-        break;
-    case SelectionType::None:
-        optNone_Click(state);
-        break;
-    }
+    clicks[static_cast<std::size_t>(type)](state);
 }
 
 } // namespace drawlet

@@ -141,23 +141,16 @@ void frmDrawlet::showEvent(QShowEvent* event) {
 void frmDrawlet::wireControls() {
     for (const FocusTarget target : tabOrder()) {
         QWidget* widget = widgetFor(controls_, target);
-        switch (controlRow(target.control)->kind) {
-        case ControlKind::Button:
+        const ControlKind kind = controlRow(target.control)->kind;
+        if (kind == ControlKind::Button) {
             pressOnReturn(static_cast<QPushButton*>(widget));
+        }
+        if (kind == ControlKind::Button || kind == ControlKind::Option) {
             connectButton(target);
-            break;
-        case ControlKind::Option:
-            connectButton(target);
-            break;
-        case ControlKind::Slider:
+        } else if (kind == ControlKind::Slider) {
             connectSlider(target.control);
-            break;
-        case ControlKind::BoxRow:
+        } else if (kind == ControlKind::BoxRow) {
             connectBox(target);
-            break;
-        case ControlKind::List:
-        case ControlKind::Label:
-            break;
         }
         focusTargets_[widget] = target;
         widget->installEventFilter(this);
