@@ -5,6 +5,7 @@
 #include "DrawletRender.h"
 
 #include <QAbstractButton>
+#include <QAccessible>
 #include <QApplication>
 #include <QButtonGroup>
 #include <QGroupBox>
@@ -63,8 +64,51 @@ void showSlider(QScrollBar* widget, const ScrollBar& slider) {
     widget->setPageStep(slider.largeChange);
 }
 
+// A screen reader reads a box's text when the focus reaches it; what it is told while a box
+// without the focus is written, a text change and a caret move for each, is of no use to it.
+// For a hundred boxes written at once that is a flood, and a screen reader that floods throws
+// events away, the spoken results among them. While one of these is alive the writes of boxes
+// without the focus are not reported; the focused box still reports its own, and everything
+// else passes as before.
+class QuietUnfocusedBoxes {
+public:
+    QuietUnfocusedBoxes() {
+        if (QAccessible::isActive()) {
+            previous_ = QAccessible::installUpdateHandler(&pass);
+            installed_ = true;
+        }
+    }
+    ~QuietUnfocusedBoxes() {
+        if (installed_) {
+            QAccessible::installUpdateHandler(previous_);
+        }
+    }
+    QuietUnfocusedBoxes(const QuietUnfocusedBoxes&) = delete;
+    QuietUnfocusedBoxes& operator=(const QuietUnfocusedBoxes&) = delete;
+
+private:
+    static void pass(QAccessibleEvent* event) {
+        const auto* box = qobject_cast<const QLineEdit*>(event->object());
+        if (box != nullptr && !box->hasFocus()) {
+            return;
+        }
+        if (previous_ != nullptr) {
+            previous_(event);
+            return;
+        }
+        // Without a handler of its own Qt hands the event to the platform.
+        QAccessible::installUpdateHandler(nullptr);
+        QAccessible::updateAccessibility(event);
+        QAccessible::installUpdateHandler(&pass);
+    }
+
+    static inline QAccessible::UpdateHandler previous_ = nullptr;
+    bool installed_ = false;
+};
+
 template <std::size_t Count>
 void showBoxTexts(const std::array<QLineEdit*, Count>& widgets, const BoxRow<Count>& boxes) {
+    const QuietUnfocusedBoxes quiet;
     auto box = boxes.begin();
     for (QLineEdit* widget : widgets) {
         const QString text = qtText((box++)->text);
