@@ -43,6 +43,9 @@ TEST(ResultSpeech, SaysWhatChangedInWindowOrderAndLeavesOutWhatTheFocusSays) {
          "Combinations - 2. 6 - Exclusion or Inclusion Numbers: 03 15 22 37 41 44"},
         {"same count, other play numbers", [](SpokenResults& r) { r.Label5 = "01 02 "; },
          ControlId::optInclusion, "9 - Play Numbers"},
+        {"a pick, or its undo, drawing as many other numbers",
+         [](SpokenResults& r) { r.Label3 = "04 16 23 38 42 "; }, ControlId::cmdPick,
+         "5 - Exclusion or Inclusion Numbers: 04 16 23 38 42"},
         {"Include chosen with its button",
          [](SpokenResults& r) { r.typeOfSelection = SelectionType::Include; },
          ControlId::optInclusion, ""},
@@ -77,7 +80,10 @@ TEST(ResultSpeech, SaysWhatChangedInWindowOrderAndLeavesOutWhatTheFocusSays) {
 }
 
 TEST(ResultSpeech, SaysUndoneOrRedoneBeforeTheResultsTheStepChanged) {
-    EXPECT_EQ(historyAnnouncement(HistoryStep::Undone, ""), "Undone");
+    EXPECT_EQ(historyAnnouncement(HistoryStep::Undone, ""), "Undone") << "a typed digit undone";
+    EXPECT_EQ(historyAnnouncement(HistoryStep::Redone, ""), "Redone");
+    EXPECT_EQ(historyAnnouncement(HistoryStep::Undone, "Base Set Numbers cleared"),
+              "Undone. Base Set Numbers cleared");
     EXPECT_EQ(historyAnnouncement(HistoryStep::Redone, "Combinations - 3"),
               "Redone. Combinations - 3");
 }
