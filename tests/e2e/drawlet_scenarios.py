@@ -477,10 +477,9 @@ def big_results_spoken(d):
     d.expect("the first entry box has the focus", focus="Drawlet 1")
     d.window.set_value(d.HScroll2, 10)
     d.window.click(d.options["0"])
-    d.set_base_set_size_by_value(100)
-    d.expect("ten numbers a combination, a hundred base set boxes", HScroll2=10, HScroll3=100,
-             Frame2="100 - Base Set Numbers")
-    step("setting up", lambda: None)
+    d.expect("ten numbers a combination, auto-fill from 00", HScroll2=10, checked=["0", "Exclude"])
+    step("a hundred base set boxes shown", lambda: d.set_base_set_size_by_value(100), "")
+    d.expect("a hundred base set boxes", HScroll3=100, Frame2="100 - Base Set Numbers")
 
     # A hundred combinations of ten drawn from 00 to 49: all fifty are picked, and Exclude
     # leaves the other fifty of the base set 00 to 99 to play.
@@ -527,6 +526,8 @@ def big_results_spoken(d):
                 step("undone again", undo, f"Undone. {undone}")
         if name == "Auto Fill":
             step("Auto Fill again", lambda: d.window.press(button), done)
+    step("base set size 100 -> 0", lambda: d.set_base_set_size_by_value(0), "0 - Play Numbers")
+    step("base set size 0 -> 100", lambda: d.set_base_set_size_by_value(100), played)
     step("the focus reaches the last base set box", lambda: d.window.click(d.base[99]),
          said="99")
     heard.check()
