@@ -504,8 +504,8 @@ def big_results_spoken(d):
         d.window.key("ctrl+shift+z")
 
     step("a paste of 100 combinations", paste, stored)
-    step("its undo", undo, f"Undone. {none_stored}")
-    step("its redo", redo, f"Redone. {stored}")
+    step("the paste: undo", undo, f"Undone. {none_stored}")
+    step("the paste: redo", redo, f"Redone. {stored}")
     d.session.stop_process(clipboard)
 
     ways = {
@@ -514,16 +514,16 @@ def big_results_spoken(d):
         "by its action": d.window.press,
     }
     for name, button, done, undone in (
-            ("Auto Fill", d.Command1, played, f"Base Set Numbers cleared. 0 - Play Numbers"),
+            ("Auto Fill", d.Command1, played, cleared),
             ("Clear Base Set Numbers", d.buttons["Clear Base Set Numbers"], cleared, played),
             ("Clear All", d.buttons["Clear All"], f"{none_stored}. {cleared}",
              f"{stored}. {played}")):
         for number, (way, press) in enumerate(ways.items()):
             step(f"{name} {way}", lambda: press(button), done)
-            step("its undo", undo, f"Undone. {undone}")
+            step(f"{name}: undo", undo, f"Undone. {undone}")
             if number == 0:
-                step("its redo", redo, f"Redone. {done}")
-                step("undone again", undo, f"Undone. {undone}")
+                step(f"{name}: redo", redo, f"Redone. {done}")
+                step(f"{name}: undo again", undo, f"Undone. {undone}")
         if name == "Auto Fill":
             step("Auto Fill again", lambda: d.window.press(button), done)
     step("base set size 100 -> 0", lambda: d.set_base_set_size_by_value(0), "0 - Play Numbers")
