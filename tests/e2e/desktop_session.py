@@ -365,6 +365,8 @@ class ScreenReader:
     carries the time of day, so each utterance and each dropped event is placed in time."""
 
     _UTTERANCE = re.compile(r"SPEECH OUTPUT: '(.*?)'\s?(\{.*\})?$")
+    _BRAILLE = re.compile(r"BRAILLE LINE:  '(.*)'$")
+    _KEPT = "saveMessage"  # a notification kept in Orca's list
     _STAMP = re.compile(r"^(\d\d):(\d\d):(\d\d\.\d+) - ")
     # How Orca's event manager says it threw events away.
     _DROPPED = ("due to flood", "due to deluge")
@@ -376,6 +378,8 @@ class ScreenReader:
         self._recorder = recorder
         self._events = events
         self.utterances = []  # (seconds since the epoch, text)
+        self.braille = []  # (seconds since the epoch, line)
+        self.kept = []  # (seconds since the epoch, None): notifications added to Orca's list
         self.dropped = []  # (seconds since the epoch, log line)
         self.events = []  # (seconds since the epoch, event type)
 
@@ -398,8 +402,13 @@ class ScreenReader:
                     if when > time.time() + 3600:  # logged before midnight
                         when -= 86400
                 said = self._UTTERANCE.search(line)
+                shown = self._BRAILLE.search(line)
                 if said:
                     self.utterances.append((when, said.group(1)))
+                elif shown:
+                    self.braille.append((when, shown.group(1)))
+                elif line.startswith(self._KEPT):
+                    self.kept.append((when, None))
                 elif any(dropped in line for dropped in self._DROPPED):
                     self.dropped.append((when, line.strip()))
         with open(self._events) as events:

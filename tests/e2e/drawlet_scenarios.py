@@ -375,8 +375,9 @@ STEP_GAP = 1.4
 
 class Heard:
     """Steps marked by the clock, and once Orca has quit, what it said in each: exactly the
-    expected notification, within a second of the action, and not one event dropped. Prints how
-    many accessibility events Orca was sent in each step and when it spoke."""
+    expected notification, within a second of the action, also shown in braille and kept in
+    Orca's notification list, and not one event dropped. Prints how many accessibility events
+    Orca was sent in each step and when it spoke."""
 
     def __init__(self, d):
         self.d = d
@@ -423,6 +424,10 @@ class Heard:
                                 f"{texts!r}")
             elif after is not None and after > limit:
                 failures.append(f"{what}: heard {after:.2f} s after the action")
+            if sentence and (sentence not in [line for _, line in within(reader.braille)]
+                             or not within(reader.kept)):
+                failures.append(f"{what}: the notification was not shown in braille or not "
+                                f"kept in Orca's list")
         if failures:
             raise CheckFailed("\n    ".join(failures))
 
