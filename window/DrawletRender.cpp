@@ -84,14 +84,16 @@ void showSlider(QScrollBar* widget, const ScrollBar& slider) {
 class QuietUnfocusedBoxes {
 public:
     QuietUnfocusedBoxes() {
-        if (QAccessible::isActive()) {
+        if (QAccessible::isActive() && !quiet_) {
             previous_ = QAccessible::installUpdateHandler(&pass);
+            quiet_ = true;
             installed_ = true;
         }
     }
     ~QuietUnfocusedBoxes() {
         if (installed_) {
             QAccessible::installUpdateHandler(previous_);
+            quiet_ = false;
         }
     }
     QuietUnfocusedBoxes(const QuietUnfocusedBoxes&) = delete;
@@ -114,6 +116,7 @@ private:
     }
 
     static inline QAccessible::UpdateHandler previous_ = nullptr;
+    static inline bool quiet_ = false; // one is installed; a nested one leaves it be
     bool installed_ = false;
 };
 
