@@ -449,7 +449,7 @@ def results_spoken(d):
     step("the base set size set", lambda: d.set_base_set_size_by_value(10), "")
     d.expect("the base set size set", HScroll3=10, Frame2="10 - Base Set Numbers")
     step("auto-fill", lambda: d.window.click(d.Command1),
-         f"{len(PLAY_NUMBERS['Exclude'])} - Play Numbers")
+         f"Base Set Numbers filled. {len(PLAY_NUMBERS['Exclude'])} - Play Numbers")
     step("Include", lambda: d.window.click(d.options["Include"]),
          f"{len(PLAY_NUMBERS['Include'])} - Play Numbers")
     step("Clear Base Set Numbers", lambda: d.window.click(d.buttons["Clear Base Set Numbers"]),
@@ -496,6 +496,7 @@ def big_results_spoken(d):
     none_stored = ("Combinations - 0. Quantity of Combination Numbers to Pick - 1. "
                    "0 - Exclusion or Inclusion Numbers")
     played = "50 - Play Numbers"
+    filled = f"Base Set Numbers filled. {played}"
     cleared = "Base Set Numbers cleared. 0 - Play Numbers"
 
     def paste():
@@ -519,10 +520,10 @@ def big_results_spoken(d):
         "by its action": d.window.press,
     }
     for name, button, done, undone in (
-            ("Auto Fill", d.Command1, played, cleared),
-            ("Clear Base Set Numbers", d.buttons["Clear Base Set Numbers"], cleared, played),
+            ("Auto Fill", d.Command1, filled, cleared),
+            ("Clear Base Set Numbers", d.buttons["Clear Base Set Numbers"], cleared, filled),
             ("Clear All", d.buttons["Clear All"], f"{none_stored}. {cleared}",
-             f"{stored}. {played}")):
+             f"{stored}. {filled}")):
         for number, (way, press) in enumerate(ways.items()):
             step(f"{name} {way}", lambda: press(button), done)
             step(f"{name}: undo", undo, f"Undone. {undone}")
