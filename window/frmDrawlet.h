@@ -17,6 +17,7 @@
 // so the boxes' own undo and paste never run.
 
 #include "DrawletControls.h"
+#include "DrawletRender.h"
 #include "PlayerEvents.h"
 #include "RandomSource.h"
 #include "ResultAnnouncer.h"
@@ -63,6 +64,7 @@ private:
     UndoHistory history_;
     RandomSource& random_;
     DrawletControls controls_;
+    ShownTexts shown_; // what render() last wrote into the widgets
     ResultAnnouncer announcer_{*this};
     std::unordered_map<QObject*, FocusTarget> focusTargets_;
     unsigned appliedFocusMoves_ = 0;
