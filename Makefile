@@ -26,7 +26,7 @@ TEST_DEPS := \
 	librsvg2-bin appstream desktop-file-utils dpkg-dev file \
 	lintian reuse debootstrap \
 	qt6ct imagemagick \
-	orca weston
+	orca weston xclip
 
 FUZZ_SECONDS ?= 60
 SCREENSHOT ?= build/run/screenshot.png

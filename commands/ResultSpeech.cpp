@@ -40,8 +40,9 @@ std::string withoutTrailingSpaces(std::string text) {
 SpokenResults spokenResults(const SelectorState& state) {
     SpokenResults results{state.Label1, state.Label2, state.Frame1,         state.Label3,
                           state.Frame3, state.Label5, state.typeOfSelection};
-    results.baseSetEmpty = std::all_of(state.txtSelNumbers.begin(), state.txtSelNumbers.end(),
-                                       [](const TextBox& box) { return box.text.empty(); });
+    results.baseSetNumbers =
+        static_cast<int>(std::count_if(state.txtSelNumbers.begin(), state.txtSelNumbers.end(),
+                                       [](const TextBox& box) { return !box.text.empty(); }));
     return results;
 }
 
@@ -58,8 +59,12 @@ std::string resultAnnouncement(const SpokenResults& before, const SpokenResults&
         const std::string numbers = withoutTrailingSpaces(after.Label3);
         sentences.push_back(numbers.empty() ? after.Frame1 : after.Frame1 + ": " + numbers);
     }
-    if (after.baseSetEmpty && !before.baseSetEmpty) {
+    if (after.baseSetNumbers == 0 && before.baseSetNumbers > 0) {
         sentences.emplace_back("Base Set Numbers cleared");
+    } else if (after.baseSetNumbers > before.baseSetNumbers + 1) {
+        // Several at once (auto-fill, a paste, an undone clear): heard even when the play
+        // numbers stay as they were. One typed number is heard as it is typed.
+        sentences.emplace_back("Base Set Numbers filled");
     }
     if (after.typeOfSelection != before.typeOfSelection && !onSelectionType(focus)) {
         sentences.push_back(std::string("Type of Selection - ") +

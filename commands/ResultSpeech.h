@@ -23,7 +23,7 @@ struct SpokenResults {
     std::string Frame3; // "N - Play Numbers"
     std::string Label5; // the play numbers
     SelectionType typeOfSelection = SelectionType::Exclude;
-    bool baseSetEmpty = true;
+    int baseSetNumbers = 0; // base set boxes holding a number, in use or not
 
     bool operator==(const SpokenResults&) const = default;
 };

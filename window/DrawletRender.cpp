@@ -7,6 +7,7 @@
 #include "Controls.h"
 
 #include <QAbstractButton>
+#include <QAccessible>
 #include <QApplication>
 #include <QButtonGroup>
 #include <QGroupBox>
@@ -28,28 +29,39 @@ QString qtText(const std::string& text) {
     return QString::fromStdString(text);
 }
 
-void showCaption(QLabel* label, const std::string& caption) {
-    const QString text = qtText(caption);
+// Calls `write` with the text when it differs from what was last shown there, and remembers it.
+template <typename Write>
+void showChanged(std::optional<std::string>& shown, const std::string& text, Write write) {
+    if (shown != text) {
+        write(qtText(text));
+        shown = text;
+    }
+}
+
+void setCaption(QLabel* label, const QString& text) {
     if (label->text() != text) {
         const QSignalBlocker blocker(label);
         label->setText(text);
     }
 }
 
-void showCaption(QAbstractButton* button, const std::string& caption) {
-    const QString text = qtText(caption);
+void setCaption(QAbstractButton* button, const QString& text) {
     if (button->text() != text) {
         const QSignalBlocker blocker(button);
         button->setText(text);
     }
 }
 
-void showCaption(QGroupBox* frame, const std::string& caption) {
-    const QString text = qtText(caption);
+void setCaption(QGroupBox* frame, const QString& text) {
     if (frame->title() != text) {
         const QSignalBlocker blocker(frame);
         frame->setTitle(text);
     }
+}
+
+template <typename Widget>
+void showCaption(std::optional<std::string>& shown, Widget* widget, const std::string& caption) {
+    showChanged(shown, caption, [widget](const QString& text) { setCaption(widget, text); });
 }
 
 void showSlider(QScrollBar* widget, const ScrollBar& slider) {
@@ -65,15 +77,64 @@ void showSlider(QScrollBar* widget, const ScrollBar& slider) {
     widget->setPageStep(slider.largeChange);
 }
 
-template <std::size_t Count>
-void showBoxTexts(const std::array<QLineEdit*, Count>& widgets, const BoxRow<Count>& boxes) {
-    auto box = boxes.begin();
-    for (QLineEdit* widget : widgets) {
-        const QString text = qtText((box++)->text);
-        if (widget->text() != text) {
-            const QSignalBlocker blocker(widget);
-            widget->setText(text);
+// A screen reader reads a box's text when the focus reaches it; what it is told while a box
+// without the focus is written, a text change and a caret move for each, is of no use to it.
+// For a hundred boxes written at once that is a flood, and a screen reader that floods throws
+// events away, the spoken results among them. While one of these is alive the writes of boxes
+// without the focus are not reported; the focused box still reports its own, and everything
+// else passes as before.
+class QuietUnfocusedBoxes {
+public:
+    QuietUnfocusedBoxes() {
+        if (QAccessible::isActive() && !quiet_) {
+            previous_ = QAccessible::installUpdateHandler(&pass);
+            quiet_ = true;
+            installed_ = true;
         }
+    }
+    ~QuietUnfocusedBoxes() {
+        if (installed_) {
+            QAccessible::installUpdateHandler(previous_);
+            quiet_ = false;
+        }
+    }
+    QuietUnfocusedBoxes(const QuietUnfocusedBoxes&) = delete;
+    QuietUnfocusedBoxes& operator=(const QuietUnfocusedBoxes&) = delete;
+
+private:
+    static void pass(QAccessibleEvent* event) {
+        const auto* box = qobject_cast<const QLineEdit*>(event->object());
+        if (box != nullptr && !box->hasFocus()) {
+            return;
+        }
+        if (previous_ != nullptr) {
+            previous_(event);
+            return;
+        }
+        // Without a handler of its own Qt hands the event to the platform.
+        QAccessible::installUpdateHandler(nullptr);
+        QAccessible::updateAccessibility(event);
+        QAccessible::installUpdateHandler(&pass);
+    }
+
+    static inline QAccessible::UpdateHandler previous_ = nullptr;
+    static inline bool quiet_ = false; // one is installed; a nested one leaves it be
+    bool installed_ = false;
+};
+
+template <std::size_t Count>
+void showBoxTexts(const std::array<QLineEdit*, Count>& widgets, const BoxRow<Count>& boxes,
+                  std::array<std::optional<std::string>, Count>& shown) {
+    const QuietUnfocusedBoxes quiet;
+    std::size_t i = 0;
+    for (const TextBox& box : boxes) {
+        showChanged(shown[i], box.text, [widget = widgets[i]](const QString& text) {
+            if (widget->text() != text) {
+                const QSignalBlocker blocker(widget);
+                widget->setText(text);
+            }
+        });
+        ++i;
     }
 }
 
@@ -152,41 +213,52 @@ void showAutoFillStart(const DrawletControls& c, const SelectorState& state) {
     c.autoFillStarts->setExclusive(true);
 }
 
-void showCaptions(const DrawletControls& c, const SelectorState& state) {
-    showCaption(c.Label1, state.Label1);
-    showCaption(c.Label2, state.Label2);
-    showCaption(c.Label3, state.Label3);
-    showCaption(c.Label4, state.Label4);
-    showCaption(c.Label5, state.Label5);
-    showCaption(c.Frame1, state.Frame1);
-    showCaption(c.Frame2, state.Frame2);
-    showCaption(c.Frame3, state.Frame3);
-    showCaption(c.Command1, state.Command1);
+void showCaptions(const DrawletControls& c, const SelectorState& state,
+                  std::array<std::optional<std::string>, ShownTexts::kCaptions>& shown) {
+    showCaption(shown[0], c.Label1, state.Label1);
+    showCaption(shown[1], c.Label2, state.Label2);
+    showCaption(shown[2], c.Label3, state.Label3);
+    showCaption(shown[3], c.Label4, state.Label4);
+    showCaption(shown[4], c.Label5, state.Label5);
+    showCaption(shown[5], c.Frame1, state.Frame1);
+    showCaption(shown[6], c.Frame2, state.Frame2);
+    showCaption(shown[7], c.Frame3, state.Frame3);
+    showCaption(shown[8], c.Command1, state.Command1);
 }
 
 } // namespace
 
-void renderState(const DrawletControls& c, const SelectorState& state) {
-    showCaptions(c, state);
+void ShownTexts::edited(FocusTarget box) {
+    if (box.control == ControlId::txtNumber) {
+        entryBoxes.at(static_cast<std::size_t>(box.index)).reset();
+    } else if (box.control == ControlId::txtSelNumbers) {
+        baseSetBoxes.at(static_cast<std::size_t>(box.index)).reset();
+    }
+}
+
+void renderState(const DrawletControls& c, const SelectorState& state, ShownTexts& shown) {
+    showCaptions(c, state, shown.captions);
     for (const Control& row : controlTable()) {
         if (row.kind == ControlKind::Slider) {
             showSlider(static_cast<QScrollBar*>(widgetFor(c, {row.id, 0})), state.*row.bar);
         }
     }
-    showBoxTexts(c.txtNumber, state.txtNumber);
-    showBoxTexts(c.txtSelNumbers, state.txtSelNumbers);
+    showBoxTexts(c.txtNumber, state.txtNumber, shown.entryBoxes);
+    showBoxTexts(c.txtSelNumbers, state.txtSelNumbers, shown.baseSetBoxes);
     showBoxVisibility(nullptr, c.txtNumber, state.txtNumber);
     showBoxVisibility(c.Frame2, c.txtSelNumbers, state.txtSelNumbers);
-    showLines(c.lstNumbers, state.lstNumbers);
+    if (shown.lines != state.lstNumbers) {
+        showLines(c.lstNumbers, state.lstNumbers);
+        shown.lines = state.lstNumbers;
+    }
     // Checking one button of the exclusive set clears the others.
     showChecked(c.selectionTypes->button(static_cast<int>(state.typeOfSelection)), true);
     showAutoFillStart(c, state);
-    const QString toolTip = qtText(state.txtNumberToolTip);
-    for (QLineEdit* box : c.txtNumber) {
-        if (box->toolTip() != toolTip) {
+    showChanged(shown.toolTip, state.txtNumberToolTip, [&c](const QString& toolTip) {
+        for (QLineEdit* box : c.txtNumber) {
             box->setToolTip(toolTip);
         }
-    }
+    });
 }
 
 void applyFocus(const DrawletControls& c, const SelectorState& state) {

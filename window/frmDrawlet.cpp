@@ -115,7 +115,7 @@ bool frmDrawlet::run(const PlayerEvent& event) {
 
 void frmDrawlet::render() {
     const QScopedValueRollback guard(rendering_, true);
-    renderState(controls_, state_);
+    renderState(controls_, state_, shown_);
     if (std::exchange(focusAgain_, false) || state_.focusMoves != appliedFocusMoves_) {
         appliedFocusMoves_ = state_.focusMoves;
         applyFocus(controls_, state_);
@@ -174,6 +174,7 @@ void frmDrawlet::connectButton(FocusTarget button) {
 void frmDrawlet::connectBox(FocusTarget box) {
     auto* widget = static_cast<QLineEdit*>(widgetFor(controls_, box));
     connect(widget, &QLineEdit::textEdited, this, [this, box](const QString& text) {
+        shown_.edited(box);
         run(TextEdited{box, text.toStdString()});
     });
 }

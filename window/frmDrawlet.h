@@ -16,6 +16,8 @@
 // It keeps no truth of its own beyond the bookkeeping needed to apply the state:
 // - which focus move it last applied, and whether an undo or redo asks to set the focus again;
 // - whether it is rendering (focus events it causes itself are not the player's);
+// - what render() last wrote into each text, so that it writes (and a screen reader hears) only
+//   what changed;
 // - which box got the focus by a mouse press not yet seen (that press must not move the caret);
 // - whether it was shown once (the start-up steps that wait for the first showing).
 // The undo history lives beside the state; Ctrl+Z, Ctrl+Shift+Z, Ctrl+Y and every way of pasting
@@ -23,6 +25,7 @@
 // paste never run.
 
 #include "DrawletControls.h"
+#include "DrawletRender.h"
 #include "PlayerEvents.h"
 #include "RandomSource.h"
 #include "ResultAnnouncer.h"
@@ -74,6 +77,7 @@ private:
     UndoHistory history_;
     RandomSource& random_;
     DrawletControls controls_;
+    ShownTexts shown_; // what render() last wrote into the widgets
     ResultAnnouncer announcer_{*this};
     std::unordered_map<QObject*, FocusTarget> focusTargets_;
     unsigned appliedFocusMoves_ = 0;

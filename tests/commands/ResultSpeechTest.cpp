@@ -19,7 +19,7 @@ SpokenResults shown() {
     results.Label3 = "03 15 22 37 41 ";
     results.Frame3 = "9 - Play Numbers";
     results.Label5 = "01 02 04 05 06 07 08 09 10 ";
-    results.baseSetEmpty = false;
+    results.baseSetNumbers = 10;
     return results;
 }
 
@@ -45,6 +45,13 @@ TEST(ResultSpeech, SaysWhatChangedInWindowOrderAndLeavesOutWhatTheFocusSays) {
          ControlId::cmdPick, "5 - Exclusion or Inclusion Numbers: 03 15 22 37 44"},
         {"same count, other play numbers", [](SpokenResults& r) { r.Label5 = "01 02 "; },
          ControlId::optInclusion, "9 - Play Numbers"},
+        {"auto-fill, play numbers unchanged", [](SpokenResults& r) { r.baseSetNumbers = 100; },
+         ControlId::Command1, "Base Set Numbers filled"},
+        {"one more base set number typed", [](SpokenResults& r) { r.baseSetNumbers = 11; },
+         ControlId::txtSelNumbers, ""},
+        {"a pick, or its undo, drawing as many other numbers",
+         [](SpokenResults& r) { r.Label3 = "04 16 23 38 42 "; }, ControlId::cmdPick,
+         "5 - Exclusion or Inclusion Numbers: 04 16 23 38 42"},
         {"Include chosen with its button",
          [](SpokenResults& r) { r.typeOfSelection = SelectionType::Include; },
          ControlId::optInclusion, ""},
@@ -79,7 +86,10 @@ TEST(ResultSpeech, SaysWhatChangedInWindowOrderAndLeavesOutWhatTheFocusSays) {
 }
 
 TEST(ResultSpeech, SaysUndoneOrRedoneBeforeTheResultsTheStepChanged) {
-    EXPECT_EQ(historyAnnouncement(HistoryStep::Undone, ""), "Undone");
+    EXPECT_EQ(historyAnnouncement(HistoryStep::Undone, ""), "Undone") << "a typed digit undone";
+    EXPECT_EQ(historyAnnouncement(HistoryStep::Redone, ""), "Redone");
+    EXPECT_EQ(historyAnnouncement(HistoryStep::Undone, "Base Set Numbers cleared"),
+              "Undone. Base Set Numbers cleared");
     EXPECT_EQ(historyAnnouncement(HistoryStep::Redone, "Combinations - 3"),
               "Redone. Combinations - 3");
 }

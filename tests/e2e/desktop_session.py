@@ -11,15 +11,14 @@ XDG folders. Every process started here is stopped by its own process group id w
 closes, whether the checks passed, failed or ran out of time.
 """
 
+import datetime
 import os
 import re
 import shutil
 import signal
 import subprocess
 import tempfile
-import threading
 import time
-import tty
 
 # What the private desktop needs from the system; without them the test cannot run at all.
 REQUIRED_TOOLS = (
@@ -32,8 +31,9 @@ REQUIRED_TOOLS = (
 
 ORCA = "/usr/bin/orca"
 WESTON = "/usr/bin/weston"
-# What the spoken checks and the Wayland run need on top.
-SPEECH_TOOLS = (ORCA,)
+# What the spoken checks (a screen reader, a clipboard to paste from) and the Wayland run need
+# on top.
+SPEECH_TOOLS = (ORCA, "/usr/bin/xclip")
 WAYLAND_TOOLS = (WESTON, "/usr/lib/x86_64-linux-gnu/qt6/plugins/platforms/libqwayland-generic.so")
 
 SETPRIV = "/usr/bin/setpriv"
@@ -80,7 +80,6 @@ class DesktopSession:
         self._processes = []  # (description, Popen), stopped in reverse order
         self.env = self._private_environment()
         self.a11y_address = None
-        self._screen_readers = []
 
     # -- environment ------------------------------------------------------------------------
 
@@ -265,13 +264,19 @@ class DesktopSession:
         env["QT_ACCESSIBILITY"] = "1"
         return self._start(name, [program], env=env)
 
+    def start_process(self, description, argv):
+        """Starts a helper in this desktop; `stop_process` or closing the session ends it."""
+        return self._start(description, argv)
+
     def start_screen_reader(self, timeout=30):
-        """Starts Orca on this desktop and returns a ScreenReader with what it says, once Orca
-        has said that it is on."""
+        """Starts Orca on this desktop, and beside it a recorder of the accessibility events
+        Orca listens for; returns a ScreenReader once both listen."""
         env = dict(self.env)
         # No synthesiser: left alone, the speech client would start a speech server of its own,
         # outside this session. With nothing to start, Orca still logs every utterance.
         env["SPEECHD_CMD"] = os.path.join(self.root, "no-speech-server")
+        # Orca stamps its log with the local time of day; in UTC it reads like the test's clock.
+        env["TZ"] = "UTC"
         # Orca refuses to start while any other Orca of the same user runs anywhere on the
         # machine, which it asks pgrep. This desktop is a session of its own, so its Orca is
         # given a pgrep that looks only at its own session.
@@ -281,11 +286,29 @@ class DesktopSession:
             shim.write('#!/bin/sh\nexec /usr/bin/pgrep --session 0 "$@"\n')
         os.chmod(os.path.join(tools, "pgrep"), 0o755)
         env["PATH"] = f"{tools}:{env['PATH']}"
-        reader = ScreenReader(os.path.join(self.root, "orca-debug.log"))
-        self._screen_readers.append(reader)
-        self._start("orca", [ORCA, f"--debug-file={reader.terminal}"], env=env)
-        reader.wait_for(lambda said: said == "Screen reader on.", "that it is on", 0, timeout)
-        return reader
+        log = os.path.join(self.root, "orca-debug.log")
+        orca = self._start("orca", [ORCA, f"--debug-file={log}"], env=env)
+        # Orca says it is on only after its listeners are registered, and its log is written
+        # through a buffer, so readiness is read from the registry instead.
+        query = ["--dest=org.a11y.atspi.Registry", "/org/a11y/atspi/registry",
+                 "org.a11y.atspi.Registry.GetRegisteredEvents"]
+        deadline = time.monotonic() + timeout
+        while "Object:StateChanged:Focused" not in self._bus_call(self.a11y_address, query):
+            if orca.poll() is not None or time.monotonic() > deadline:
+                raise SessionError(f"Orca registered no listeners within {timeout} s")
+            time.sleep(0.1)
+        events = os.path.join(self.root, "events.log")
+        ready = os.path.join(self.root, "events.ready")
+        recorder = self._start("event-recorder", [
+            "/usr/bin/python3", os.path.join(os.path.dirname(os.path.abspath(__file__)),
+                                             "event_recorder.py"), events, ready])
+        while not os.path.exists(ready):
+            if recorder.poll() is not None or time.monotonic() > deadline:
+                raise SessionError("the event recorder did not start: "
+                                   + self.log_text("event-recorder"))
+            time.sleep(0.05)
+        time.sleep(1.0)  # Orca's own start-up speech
+        return ScreenReader(self, orca, log, recorder, events)
 
     def log_text(self, name):
         try:
@@ -305,8 +328,6 @@ class DesktopSession:
         while self._processes:
             _, process = self._processes.pop()
             _stop(process)
-        for reader in self._screen_readers:
-            reader.close()
         if not self.keep_logs:
             shutil.rmtree(self.root, ignore_errors=True)
 
@@ -339,64 +360,58 @@ def _stop(process):
 
 
 class ScreenReader:
-    """What Orca said: every utterance in its debug log, in order.
-
-    Orca writes that log through a buffer of several kilobytes unless it goes to a terminal,
-    so it is given one: each line arrives as it is written, and a thread of this process
-    copies it to a file in the session folder.
-    """
+    """Orca and the event recorder beside it. What they saw is read once both have quit: Orca
+    writes its log through a buffer, and only a finished log is whole. Every line Orca logs
+    carries the time of day, so each utterance and each dropped event is placed in time."""
 
     _UTTERANCE = re.compile(r"SPEECH OUTPUT: '(.*?)'\s?(\{.*\})?$")
+    _BRAILLE = re.compile(r"BRAILLE LINE:  '(.*)'$")
+    _KEPT = "saveMessage"  # a notification kept in Orca's list
+    _STAMP = re.compile(r"^(\d\d):(\d\d):(\d\d\.\d+) - ")
+    # How Orca's event manager says it threw events away.
+    _DROPPED = ("due to flood", "due to deluge")
 
-    def __init__(self, log):
-        self.log = log
-        self._master, self._slave = os.openpty()
-        tty.setraw(self._slave)  # lines as written, without carriage returns
-        self.terminal = os.ttyname(self._slave)
-        self._lock = threading.Lock()
-        self._lines = []
-        self._copier = threading.Thread(target=self._copy, daemon=True)
-        self._copier.start()
+    def __init__(self, session, orca, log, recorder, events):
+        self._session = session
+        self._orca = orca
+        self._log = log
+        self._recorder = recorder
+        self._events = events
+        self.utterances = []  # (seconds since the epoch, text)
+        self.braille = []  # (seconds since the epoch, line)
+        self.kept = []  # (seconds since the epoch, None): notifications added to Orca's list
+        self.dropped = []  # (seconds since the epoch, log line)
+        self.events = []  # (seconds since the epoch, event type)
 
-    def _copy(self):
-        pending = b""
-        with open(self.log, "wb") as log:
-            while True:
-                try:
-                    chunk = os.read(self._master, 65536)
-                except OSError:  # closed
-                    return
-                if not chunk:
-                    return
-                log.write(chunk)
-                log.flush()
-                *complete, pending = (pending + chunk).split(b"\n")
-                found = (self._UTTERANCE.search(line.decode(errors="replace"))
-                         for line in complete)
-                with self._lock:
-                    self._lines.extend(match.group(1) for match in found if match)
+    def stop(self):
+        for process in (self._orca, self._recorder):
+            self._session.stop_process(process)
 
-    def utterances(self):
-        with self._lock:
-            return list(self._lines)
-
-    def wait_for(self, wanted, what, since=0, timeout=10.0):
-        """Waits for an utterance after the first `since` that `wanted` accepts; returns the
-        index of the one after it."""
-        deadline = time.monotonic() + timeout
-        while True:
-            said = self.utterances()
-            for index in range(since, len(said)):
-                if wanted(said[index]):
-                    return index + 1
-            if time.monotonic() > deadline:
-                raise SessionError(f"Orca never said {what}; it said {said[since:]!r}")
-            time.sleep(0.05)
-
-    def close(self):
-        for fd in (self._slave, self._master):
-            try:
-                os.close(fd)
-            except OSError:
-                pass
-        self._copier.join(timeout=3)
+    def quit(self):
+        """Stops Orca and the recorder, and reads what they saw."""
+        self.stop()
+        day = datetime.datetime.now(datetime.timezone.utc).replace(
+            hour=0, minute=0, second=0, microsecond=0).timestamp()
+        when = None
+        with open(self._log, errors="replace") as log:
+            for line in log:
+                stamp = self._STAMP.match(line)
+                if stamp:
+                    hours, minutes, seconds = stamp.groups()
+                    when = day + int(hours) * 3600 + int(minutes) * 60 + float(seconds)
+                    if when > time.time() + 3600:  # logged before midnight
+                        when -= 86400
+                said = self._UTTERANCE.search(line)
+                shown = self._BRAILLE.search(line)
+                if said:
+                    self.utterances.append((when, said.group(1)))
+                elif shown:
+                    self.braille.append((when, shown.group(1)))
+                elif line.startswith(self._KEPT):
+                    self.kept.append((when, None))
+                elif any(dropped in line for dropped in self._DROPPED):
+                    self.dropped.append((when, line.strip()))
+        with open(self._events) as events:
+            for line in events:
+                seconds, event_type = line.split()
+                self.events.append((float(seconds), event_type))

@@ -9,9 +9,11 @@ picks every stored number, so after one the picked numbers are exactly the disti
 typed and every check below is deterministic.
 """
 
+import os
+import subprocess
 import time
 
-from window_reader import POLL_INTERVAL, STEP_TIMEOUT, CheckFailed
+from window_reader import POLL_INTERVAL, STEP_TIMEOUT, CheckFailed, wait_for
 
 # Roles as the accessibility bus names them.
 ENTRY = "text"
@@ -176,6 +178,19 @@ class Drawlet:
         self.window.click(self.entry[0])
         self.expect("a click puts the focus into the first entry box", focus="Drawlet 1")
         self.window.type("".join(numbers))
+
+    def own_clipboard(self, text):
+        """Puts the text on the desktop's clipboard, held by a process of the session; returns
+        that process, which must stay until the text has been pasted."""
+        path = os.path.join(self.session.root, "clipboard.txt")
+        with open(path, "w") as out:
+            out.write(text)
+        owner = self.session.start_process(
+            "clipboard", ["/usr/bin/xclip", "-selection", "clipboard", "-quiet", "-i", path])
+        wait_for("the clipboard holds the text", lambda: subprocess.run(
+            ["/usr/bin/xclip", "-selection", "clipboard", "-o"], env=self.session.env,
+            capture_output=True, text=True, timeout=5).stdout, text)
+        return owner
 
     def set_base_set_size_by_value(self, boxes):
         """The slider reads and takes the number of boxes in use, as the frame counts them."""
@@ -352,43 +367,89 @@ def clear_base_set(d):
 
 # -- heard through a screen reader -----------------------------------------------------------
 
+# A result must be heard within a second of the action; the next action comes a little later,
+# so each step's words and events fall in its own stretch of time.
+SPOKEN_WITHIN = 1.0
+STEP_GAP = 1.4
 
-def _notifications(utterances):
-    """What Orca said as notifications: the role word, then the notification's text."""
-    return [text for role, text in zip(utterances, utterances[1:]) if role == "notification."]
+
+class Heard:
+    """Steps marked by the clock, and once Orca has quit, what it said in each: exactly the
+    expected notification, within a second of the action, also shown in braille and kept in
+    Orca's notification list, and not one event dropped. Prints how many accessibility events
+    Orca was sent in each step and when it spoke."""
+
+    def __init__(self, d):
+        self.d = d
+        # (what, started, notification or "" or None, another utterance, time limit)
+        self.steps = []
+
+    def step(self, what, act, sentence=None, said=None, within=SPOKEN_WITHIN):
+        """Acts; the check then wants the sentence as the step's one notification, heard within
+        `within` seconds of the act's start ("" for none, None for unchecked), and `said` among
+        whatever else Orca said in the step."""
+        started = time.time()
+        act()
+        self.steps.append((what, started, sentence, said, within))
+        time.sleep(STEP_GAP)
+
+    def check(self):
+        reader = self.d.reader
+        reader.quit()
+        ends = [step[1] for step in self.steps[1:]] + [time.time()]
+        failures = []
+        if reader.dropped and reader.dropped[0][0] < self.steps[0][1]:
+            failures.append(f"Orca dropped events before the first step: {reader.dropped[0]}")
+        print(f"    {'events':>6}  {'heard':>6}  step")
+        for (what, started, sentence, also, limit), end in zip(self.steps, ends):
+            def within(timed):
+                return [(when, item) for when, item in timed if started <= when < end]
+            said = within(reader.utterances)
+            texts = [text for _, text in said]
+            notifications = [(when, text) for (when, role), (_, text) in zip(said, said[1:])
+                             if role == "notification."]
+            after = notifications[0][0] - started if notifications else None
+            print(f"    {len(within(reader.events)):>6}  "
+                  f"{'-' if after is None else f'{after:.2f}s':>6}  {what}")
+            dropped = within(reader.dropped)
+            if dropped:
+                failures.append(f"{what}: Orca dropped {len(dropped)} events ({dropped[0][1]})")
+            if also is not None and also not in texts:
+                failures.append(f"{what}: Orca never said {also!r}; it said {texts!r}")
+            if sentence is None:
+                continue
+            wanted = [sentence + "."] if sentence else []
+            if [text for _, text in notifications] != wanted:
+                failures.append(f"{what}: expected the notifications {wanted!r}, Orca said "
+                                f"{texts!r}")
+            elif after is not None and after > limit:
+                failures.append(f"{what}: heard {after:.2f} s after the action")
+            if sentence and (sentence not in [line for _, line in within(reader.braille)]
+                             or not within(reader.kept)):
+                failures.append(f"{what}: the notification was not shown in braille or not "
+                                f"kept in Orca's list")
+        if failures:
+            raise CheckFailed("\n    ".join(failures))
 
 
 def results_spoken(d):
     """Each step changes results away from the focus; Orca must speak exactly those changes,
     one notification per step, and nothing else as a notification."""
-    reader = d.reader
-    heard = []
-
-    def step(what, act, sentence):
-        since = len(reader.utterances())
-        act()
-        deadline = time.monotonic() + STEP_TIMEOUT
-        while sentence + "." not in _notifications(reader.utterances()[since:]):
-            if time.monotonic() > deadline:
-                raise CheckFailed(f"after {what} Orca never said the notification "
-                                  f"{sentence!r}; it said {reader.utterances()[since:]!r}")
-            time.sleep(POLL_INTERVAL)
-        heard.append(sentence + ".")
-
+    heard = Heard(d)
+    step = heard.step
     picked = f"5 - Exclusion or Inclusion Numbers: {' '.join(COMBINATION)}"
     d.window.give_keyboard_focus()
-    try:
-        reader.wait_for(lambda said: said == "Drawlet 1 text.", "the first entry box")
-    except Exception as error:
-        raise CheckFailed(str(error)) from None
+    d.expect("the first entry box has the focus", focus="Drawlet 1")
+    time.sleep(STEP_GAP)
+    # Keys take a while to type, and Orca echoes each of them before it comes to the result.
     step("a stored combination", lambda: d.window.type("".join(COMBINATION)),
-         f"Combinations - 1. Quantity of Combination Numbers to Pick - 5. {picked}")
+         f"Combinations - 1. Quantity of Combination Numbers to Pick - 5. {picked}", within=3.0)
     step("Pick, though it picks the same", lambda: d.window.click(d.buttons["Pick"]), picked)
     d.expect("the notification leaves the focus where it was", focus="Pick")
-    d.set_base_set_size_by_value(10)
+    step("the base set size set", lambda: d.set_base_set_size_by_value(10), "")
     d.expect("the base set size set", HScroll3=10, Frame2="10 - Base Set Numbers")
     step("auto-fill", lambda: d.window.click(d.Command1),
-         f"{len(PLAY_NUMBERS['Exclude'])} - Play Numbers")
+         f"Base Set Numbers filled. {len(PLAY_NUMBERS['Exclude'])} - Play Numbers")
     step("Include", lambda: d.window.click(d.options["Include"]),
          f"{len(PLAY_NUMBERS['Include'])} - Play Numbers")
     step("Clear Base Set Numbers", lambda: d.window.click(d.buttons["Clear Base Set Numbers"]),
@@ -401,10 +462,78 @@ def results_spoken(d):
         d.window.click(d.base[0])
         d.window.type("07")
 
-    step("a typed base set number", type_base_set_number, "1 - Play Numbers")
+    step("a typed base set number", type_base_set_number, "1 - Play Numbers", within=2.0)
     step("Clear All", lambda: d.window.click(d.buttons["Clear All"]),
          "Base Set Numbers cleared. Type of Selection - Exclude. 0 - Play Numbers")
-    time.sleep(0.5)  # time for a notification that should not be there
-    notifications = _notifications(reader.utterances())
-    if notifications != heard:
-        raise CheckFailed(f"notifications spoken besides the expected ones:\n    {notifications}")
+    step("a digit typed", lambda: d.window.type("4"), "")
+    d.expect("a digit typed", entry_texts=["4", "", "", "", ""])
+    step("the undo of a typed digit", lambda: d.window.key("ctrl+z"), "Undone")
+    step("its redo", lambda: d.window.key("ctrl+y"), "Redone")
+    step("nothing more", lambda: None, "")
+    heard.check()
+
+
+def big_results_spoken(d):
+    """The results of the biggest changes, each made with the keyboard, the mouse and the
+    accessibility action, and their undo and redo: heard within a second, nothing dropped."""
+    heard = Heard(d)
+    step = heard.step
+    d.window.give_keyboard_focus()
+    d.expect("the first entry box has the focus", focus="Drawlet 1")
+    d.window.set_value(d.HScroll2, 10)
+    d.window.click(d.options["0"])
+    d.expect("ten numbers a combination, auto-fill from 00", HScroll2=10, checked=["0", "Exclude"])
+    step("a hundred base set boxes shown", lambda: d.set_base_set_size_by_value(100), "")
+    d.expect("a hundred base set boxes", HScroll3=100, Frame2="100 - Base Set Numbers")
+
+    # A hundred combinations of ten drawn from 00 to 49: all fifty are picked, and Exclude
+    # leaves the other fifty of the base set 00 to 99 to play.
+    lines = [" ".join(f"{(row * 7 + column) % 50:02d}" for column in range(10))
+             for row in range(100)]
+    clipboard = d.own_clipboard("\n".join(lines))
+    stored = ("Combinations - 100. Quantity of Combination Numbers to Pick - 1000. "
+              "50 - Exclusion or Inclusion Numbers: " + " ".join(f"{n:02d}" for n in range(50)))
+    none_stored = ("Combinations - 0. Quantity of Combination Numbers to Pick - 1. "
+                   "0 - Exclusion or Inclusion Numbers")
+    played = "50 - Play Numbers"
+    filled = f"Base Set Numbers filled. {played}"
+    cleared = "Base Set Numbers cleared. 0 - Play Numbers"
+
+    def paste():
+        d.window.click(d.entry[0])
+        d.window.key("ctrl+v")
+
+    def undo():
+        d.window.key("ctrl+z")
+
+    def redo():
+        d.window.key("ctrl+shift+z")
+
+    step("a paste of 100 combinations", paste, stored)
+    step("the paste: undo", undo, f"Undone. {none_stored}")
+    step("the paste: redo", redo, f"Redone. {stored}")
+    d.session.stop_process(clipboard)
+
+    ways = {
+        "with Space": lambda button: (d.window.focus(button), d.window.key("space")),
+        "clicked": d.window.click,
+        "by its action": d.window.press,
+    }
+    for name, button, done, undone in (
+            ("Auto Fill", d.Command1, filled, cleared),
+            ("Clear Base Set Numbers", d.buttons["Clear Base Set Numbers"], cleared, filled),
+            ("Clear All", d.buttons["Clear All"], f"{none_stored}. {cleared}",
+             f"{stored}. {filled}")):
+        for number, (way, press) in enumerate(ways.items()):
+            step(f"{name} {way}", lambda: press(button), done)
+            step(f"{name}: undo", undo, f"Undone. {undone}")
+            if number == 0:
+                step(f"{name}: redo", redo, f"Redone. {done}")
+                step(f"{name}: undo again", undo, f"Undone. {undone}")
+        if name == "Auto Fill":
+            step("Auto Fill again", lambda: d.window.press(button), done)
+    step("base set size 100 -> 0", lambda: d.set_base_set_size_by_value(0), "0 - Play Numbers")
+    step("base set size 0 -> 100", lambda: d.set_base_set_size_by_value(100), played)
+    step("the focus reaches the last base set box", lambda: d.window.click(d.base[99]),
+         said="99")
+    heard.check()

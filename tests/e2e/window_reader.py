@@ -220,6 +220,13 @@ class Window:
         self._xdotool("mousemove", str(int(x + across)), str(int(y + height / 2)), "click", "1")
 
     @staticmethod
+    def focus(accessible):
+        """Gives the control the keyboard focus through the accessibility bus, as a screen
+        reader can, without pressing it."""
+        if not accessible.queryComponent().grabFocus():
+            raise CheckFailed(f"{accessible.name!r} refused the focus")
+
+    @staticmethod
     def press(accessible):
         """Presses a button through its accessible action, as a screen reader can."""
         action = accessible.queryAction()
