@@ -156,7 +156,7 @@ void buildLeftColumn(QWidget& form, DrawletControls& c) {
 
 void buildRightColumn(QWidget& form, DrawletControls& c) {
     c.Label2 = label(&form, "Label2", 3180, 60, 6255, 255, Qt::AlignCenter);
-    c.HScroll1 = slider(&form, c, ControlId::HScroll1, 3180, 300, 6255);
+    slider(&form, c, ControlId::HScroll1, 3180, 300, 6255);
     c.cmdPick = button(&form, c, ControlId::cmdPick, 3180, 600, 6255, 255);
     c.cmdPick->setToolTip(QStringLiteral("Use the slider control above to Pick randomly one, "
                                          "some, or use all the combination numbers."));

@@ -41,7 +41,6 @@ struct DrawletControls {
     QGroupBox* Frame2 = nullptr;
     QGroupBox* Frame3 = nullptr;
     QGroupBox* Frame4 = nullptr;
-    QScrollBar* HScroll1 = nullptr;
     QScrollBar* HScroll2 = nullptr;
     QScrollBar* HScroll3 = nullptr;
     std::array<QLineEdit*, kEntryBoxes> txtNumber{};
