@@ -26,7 +26,7 @@ enum class ControlKind : std::uint8_t { BoxRow, List, Slider, Button, Option, La
 // A handler as the table runs it: every handler gets the state, the random source and the index
 // of the control in its array (0 for a single control), and uses what it needs.
 using ControlHandler = void (*)(SelectorState&, RandomSource&, int index);
-// Focus handling runs wherever the focus arrives, the random source is never needed there.
+// Focus handling, which never draws a random number.
 using FocusHandler = void (*)(SelectorState&, int index);
 
 struct Control {
