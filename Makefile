@@ -28,6 +28,17 @@ TEST_DEPS := \
 	qt6ct imagemagick \
 	orca weston xclip
 
+# `make test-ports` installs PORTS_DEPS only: the core needs no Qt. Its targets are 32-bit x86,
+# 64-bit ARM and big-endian s390x Linux (run under qemu-user), 64-bit Windows (MinGW-w64, run
+# under Wine) and clang with libc++. Debian's gcc-multilib conflicts with its cross compilers,
+# hence g++-12-multilib (cmake/i386-linux-gnu.cmake says what the other one would add).
+PORTS_DEPS := \
+	g++ make cmake ninja-build clang googletest \
+	g++-12-multilib crossbuild-essential-arm64 crossbuild-essential-s390x qemu-user \
+	g++-mingw-w64-x86-64-posix wine64 \
+	libc++-dev libc++abi-dev
+PORTS ?= i386 arm64 s390x windows libcxx
+
 FUZZ_SECONDS ?= 60
 SCREENSHOT ?= build/run/screenshot.png
 
@@ -70,6 +81,18 @@ test-sanitize: deps
 	cmake --build --preset sanitize
 	$(SANITIZER_ENV) ctest --preset sanitize --output-on-failure
 
+# The core and its tests for each of PORTS (one preset each, ports-NAME): every target is built
+# and tested even when an earlier one fails, and the failed ones are named at the end.
+.PHONY: test-ports clean-ports
+test-ports:
+	@scripts/install-deps.sh $(PORTS_DEPS)
+	@failed=; for port in $(PORTS); do \
+		echo "== $$port"; \
+		{ cmake --preset ports-$$port && cmake --build --preset ports-$$port && \
+		  ctest --preset ports-$$port --parallel $$(nproc); } || failed="$$failed $$port"; \
+	done; \
+	if [ -n "$$failed" ]; then echo "test-ports failed on:$$failed"; exit 1; fi
+
 # The fuzzer grows its corpus in the build tree, starting from the seeds kept in fuzz/corpus
 # (some of them fill the list to 100 combinations, which random bytes alone rarely reach).
 fuzz: deps
@@ -101,3 +124,7 @@ format: deps
 PRESETS := default run ci sanitize fuzz bench release
 clean:
 	rm -rf $(addprefix build/,$(PRESETS))
+
+clean: clean-ports
+clean-ports:
+	rm -rf $(addprefix build/ports-,$(PORTS))

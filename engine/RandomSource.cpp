@@ -13,9 +13,11 @@ std::uint64_t nanosecondsSinceMidnight() {
     using namespace std::chrono;
     const auto now = system_clock::now();
     const std::time_t seconds = system_clock::to_time_t(now);
-    std::tm local{};
-    localtime_r(&seconds, &local);
-    const auto wholeSeconds = local.tm_hour * 3600 + local.tm_min * 60 + local.tm_sec;
+    // std::localtime, not POSIX's localtime_r, which Windows lacks: the core runs on one thread,
+    // and its shared result is read at once.
+    const std::tm* local = std::localtime(&seconds);
+    const auto wholeSeconds =
+        local != nullptr ? local->tm_hour * 3600 + local->tm_min * 60 + local->tm_sec : 0;
     const auto fraction = now - floor<std::chrono::seconds>(now);
     return static_cast<std::uint64_t>(wholeSeconds) * 1'000'000'000U +
            static_cast<std::uint64_t>(duration_cast<nanoseconds>(fraction).count());
