@@ -47,7 +47,7 @@ constexpr HistoryPart historyPart() {
     }
 }
 
-// One group as a snapshot keeps it: a small plain group by value, any other shared with the
+// One group as a snapshot keeps it: a group of plain values by value, any other shared with the
 // neighbouring snapshot when equal to its copy there.
 template <typename Group>
 class KeptGroup {
@@ -59,7 +59,7 @@ public:
     const Group& kept() const;
 
 private:
-    static constexpr bool kByValue = std::is_trivially_copyable_v<Group> && sizeof(Group) <= 32;
+    static constexpr bool kByValue = std::is_trivially_copyable_v<Group>;
     using Storage = std::conditional_t<kByValue, Group, std::shared_ptr<const Group>>;
     Storage storage_{};
 };

@@ -714,12 +714,12 @@ std::optional<std::string> EventStorm::pasteVerdict(const StormEvent& event,
     SelectorState typed = before;
     UndoHistory scratch;
     ReplayedRandom replay(draws);
-    for (const std::string& number : numbers.value_or(std::vector<std::string>{})) {
+    for (std::size_t next = 0; types && next < numbers->size(); ++next) {
         const FocusTarget at = typed.focus;
-        if (!types || boxAt(typed, at) == nullptr ||
-            (entry && typed.lstNumbers.size() >= kMaxCombinations)) {
+        if (boxAt(typed, at) == nullptr || (entry && typed.lstNumbers.size() >= kMaxCombinations)) {
             break;
         }
+        const std::string& number = (*numbers)[next];
         for (const std::string& text : {number.substr(0, 1), number}) {
             const int key = text.back();
             drawlet::apply(typed, scratch, replay, KeyPressed{at, key, 0, key});
