@@ -57,9 +57,9 @@ using Weights = std::array<int, kMoves>;
 // with no reset, so the list reaches 100 and the picks reach 1000 positions; "base set" works
 // mostly on the right-hand side of the window.
 constexpr std::array<Weights, 3> kProfiles = {{
-    {56, 8, 8, 8, 10, 28, 10, 14, 8, 4, 10, 10, 20, 14, 3, 3, 3, 8, 6, 8, 5, 12},
+    {48, 8, 8, 8, 10, 28, 10, 14, 8, 4, 10, 10, 20, 14, 3, 3, 3, 8, 6, 8, 5, 20},
     {24, 2, 4, 6, 4, 146, 6, 6, 14, 0, 4, 0, 8, 16, 0, 0, 1, 4, 3, 4, 0, 4},
-    {38, 10, 6, 10, 12, 10, 40, 10, 4, 2, 20, 8, 24, 8, 2, 2, 6, 10, 10, 10, 4, 10},
+    {32, 10, 6, 10, 12, 10, 40, 10, 4, 2, 20, 8, 24, 8, 2, 2, 6, 10, 10, 10, 4, 16},
 }};
 
 constexpr bool weightsAddUp() {
@@ -356,9 +356,21 @@ void EventStorm::playMove(ByteReader& bytes, std::uint8_t profile) {
     case Move::DirectHandler:
         callDirectHandler(bytes);
         break;
-    case Move::UndoOrRedo:
-        apply(StormEvent::of(bytes.byte() % 4 == 3 ? Action::Redo : Action::Undo));
+    case Move::UndoOrRedo: {
+        // Mostly undo, now and then redo, one to three steps.
+        const std::uint8_t choice = bytes.byte();
+        const Action action = choice % 4 == 3 ? Action::Redo : Action::Undo;
+        for (int step = 0; step <= choice / 4 % 3 && !failed(); ++step) {
+            apply(StormEvent::of(action));
+        }
+        // The window sets the focus and the box's selection again after an undo or a redo, so
+        // the next key replaces the text the focus handling selected.
+        if (const TextBox* box = boxAt(state_, state_.focus)) {
+            wholeTextSelected_ = box->selLength > 0;
+            focusMovesSeen_ = state_.focusMoves;
+        }
         break;
+    }
     case Move::Count:
         break;
     }
