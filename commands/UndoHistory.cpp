@@ -32,22 +32,12 @@ int lastNonzero(const NumberArray& array) {
     return static_cast<int>(end);
 }
 
-template <std::size_t Count>
-void takeSelections(const BoxRow<Count>& from, BoxRow<Count>& to) {
-    auto target = to.begin();
-    for (const TextBox& box : from) {
-        target->selStart = box.selStart;
-        target->selLength = box.selLength;
-        ++target;
-    }
-}
-
 void takeSelections(const EntryRow& from, EntryRow& to) {
-    takeSelections(from.txtNumber, to.txtNumber);
+    to.txtNumber.takeSelectionsFrom(from.txtNumber);
 }
 
 void takeSelections(const BaseSetBoxes& from, BaseSetBoxes& to) {
-    takeSelections(from.txtSelNumbers, to.txtSelNumbers);
+    to.txtSelNumbers.takeSelectionsFrom(from.txtSelNumbers);
 }
 
 // The whole group compared, but for the selection the focus handling gives a box.

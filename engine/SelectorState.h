@@ -55,6 +55,14 @@ public:
     TextBox& operator[](int index) { return boxes_[slot(index)]; }
     const TextBox& operator[](int index) const { return boxes_[slot(index)]; }
 
+    // Each box takes the selection the same box of `other` has; texts and visibility stay.
+    void takeSelectionsFrom(const BoxRow& other) {
+        for (std::size_t i = 0; i < Count; ++i) {
+            boxes_[i].selStart = other.boxes_[i].selStart;
+            boxes_[i].selLength = other.boxes_[i].selLength;
+        }
+    }
+
     auto begin() { return boxes_.begin(); }
     auto end() { return boxes_.end(); }
     auto begin() const { return boxes_.begin(); }

@@ -47,16 +47,6 @@ constexpr bool isShown() {
     return !std::is_same_v<Group, KeyboardFocus> && !std::is_same_v<Group, HeldKeys>;
 }
 
-template <std::size_t Count>
-void takeSelections(const BoxRow<Count>& from, BoxRow<Count>& to) {
-    auto target = to.begin();
-    for (const TextBox& box : from) {
-        target->selStart = box.selStart;
-        target->selLength = box.selLength;
-        ++target;
-    }
-}
-
 // Equal, or with `shownOnly` equal but for the boxes' selections.
 template <typename Group>
 bool sameGroup(const Group& a, const Group& b, bool shownOnly) {
@@ -66,11 +56,11 @@ bool sameGroup(const Group& a, const Group& b, bool shownOnly) {
     if (shownOnly) {
         if constexpr (std::is_same_v<Group, EntryRow>) {
             Group c = b;
-            takeSelections(a.txtNumber, c.txtNumber);
+            c.txtNumber.takeSelectionsFrom(a.txtNumber);
             return a == c;
         } else if constexpr (std::is_same_v<Group, BaseSetBoxes>) {
             Group c = b;
-            takeSelections(a.txtSelNumbers, c.txtSelNumbers);
+            c.txtSelNumbers.takeSelectionsFrom(a.txtSelNumbers);
             return a == c;
         }
     }
