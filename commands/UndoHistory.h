@@ -9,10 +9,10 @@
 // then taken forward again.
 //
 // A state is kept as a `StateSnapshot`, which is compact: the two 10000-entry number arrays are
-// held only up to their last nonzero entry, and every part of the state that equals the same
-// part of a neighbouring snapshot is shared with it rather than copied. A snapshot still gives
-// the state back exactly, field by field, including the numbers a cleared set of combinations
-// left behind in the arrays.
+// held only up to their last nonzero entry, and every group of the state that equals the same
+// group of a neighbouring snapshot is shared with it rather than copied. A snapshot still gives
+// the state back exactly, group by group and so field by field, including the numbers a cleared
+// set of combinations left behind in the arrays.
 //
 // The history does not decide what a change is, nor which events make one step: its caller
 // takes a snapshot before an event, asks it whether the event changed what the player sees,
