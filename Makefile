@@ -10,7 +10,8 @@
 # Both first install whatever Debian packages are missing, so they work on a bare machine.
 
 # The Debian packages, in one place, one group per line. `make run` installs RUN_DEPS only:
-# what building the program and showing its window need. Every other target installs both.
+# what building the program and showing its window need. `make test-ports` installs PORTS_DEPS
+# only (below); every other target installs RUN_DEPS and TEST_DEPS.
 RUN_DEPS := \
 	g++ make cmake ninja-build \
 	qt6-base-dev qt6-base-dev-tools libgl-dev libglx-dev libegl-dev libx11-dev \

@@ -12,15 +12,6 @@
 namespace drawlet {
 namespace {
 
-// A part equal to the neighbour's is shared with it; only a changed part is copied.
-template <typename Part>
-std::shared_ptr<const Part> share(const Part& part, const std::shared_ptr<const Part>* neighbour) {
-    if (neighbour != nullptr && **neighbour == part) {
-        return *neighbour;
-    }
-    return std::make_shared<const Part>(part);
-}
-
 // The arrays are read with memcmp: they are long and mostly zero, and compared at every event.
 bool allZero(std::span<const std::int16_t> entries) {
     static const std::array<std::int16_t, kArraySize> zeros{};
@@ -41,25 +32,31 @@ int lastNonzero(const NumberArray& array) {
     return static_cast<int>(end);
 }
 
-// Text and visibility, leaving out the selection the focus handling gives a box.
-template <std::size_t Count>
-bool sameTexts(const BoxRow<Count>& a, const BoxRow<Count>& b) {
-    return std::equal(a.begin(), a.end(), b.begin(), [](const TextBox& x, const TextBox& y) {
-        return x.text == y.text && x.visible == y.visible;
-    });
+void takeSelections(const EntryRow& from, EntryRow& to) {
+    to.txtNumber.takeSelectionsFrom(from.txtNumber);
 }
 
-} // namespace
-
-// Every field of SelectorState is taken, restored and compared here, but for the keys held down,
-// which belong to the present.
-
-StateSnapshot::Captions StateSnapshot::captionsOf(const SelectorState& state) {
-    return {state.Label1, state.Label2, state.Label3, state.Label4,   state.Label5,
-            state.Frame1, state.Frame2, state.Frame3, state.Command1, state.txtNumberToolTip};
+void takeSelections(const BaseSetBoxes& from, BaseSetBoxes& to) {
+    to.txtSelNumbers.takeSelectionsFrom(from.txtSelNumbers);
 }
 
-bool StateSnapshot::sameNumbers(const NumberArray& array, const Numbers& numbers) {
+// The whole group compared, but for the selection the focus handling gives a box.
+template <typename Group>
+bool showsTheSame(const KeptGroup<Group>& kept, const Group& now) {
+    if (kept.sameAs(now)) {
+        return true;
+    }
+    if constexpr (std::is_same_v<Group, EntryRow> || std::is_same_v<Group, BaseSetBoxes>) {
+        Group withKeptSelections = now;
+        takeSelections(kept.kept(), withKeptSelections);
+        return kept.sameAs(withKeptSelections);
+    }
+    return false;
+}
+
+using Numbers = std::vector<std::int16_t>;
+
+bool sameNumbers(const NumberArray& array, const Numbers& numbers) {
     const auto positions = array.positions();
     return numbers.size() <= positions.size() &&
            (numbers.empty() || std::memcmp(positions.data(), numbers.data(),
@@ -67,72 +64,86 @@ bool StateSnapshot::sameNumbers(const NumberArray& array, const Numbers& numbers
            allZero(positions.subspan(numbers.size()));
 }
 
-std::shared_ptr<const StateSnapshot::Numbers>
-StateSnapshot::trimmed(const NumberArray& array, const std::shared_ptr<const Numbers>* shared) {
-    if (shared != nullptr && sameNumbers(array, **shared)) {
+std::shared_ptr<const Numbers> trimmed(const NumberArray& array,
+                                       const std::shared_ptr<const Numbers>* shared) {
+    if (shared != nullptr && *shared && sameNumbers(array, **shared)) {
         return *shared;
     }
     const auto positions = array.positions().first(static_cast<std::size_t>(lastNonzero(array)));
     return std::make_shared<const Numbers>(positions.begin(), positions.end());
 }
 
-StateSnapshot::StateSnapshot(const SelectorState& state, const StateSnapshot* neighbour)
-    : HScroll2_(state.HScroll2), HScroll1_(state.HScroll1), HScroll3_(state.HScroll3),
-      Option1_(state.Option1), typeOfSelection_(state.typeOfSelection), focus_(state.focus),
-      focusMoves_(state.focusMoves) {
-    const StateSnapshot* n = neighbour;
-    captions_ = share(captionsOf(state), n ? &n->captions_ : nullptr);
-    txtNumber_ = share(state.txtNumber, n ? &n->txtNumber_ : nullptr);
-    txtSelNumbers_ = share(state.txtSelNumbers, n ? &n->txtSelNumbers_ : nullptr);
-    lstNumbers_ = share(state.lstNumbers, n ? &n->lstNumbers_ : nullptr);
-    lstSort_ = share(state.lstSort, n ? &n->lstSort_ : nullptr);
-    lstPlaySort_ = share(state.lstPlaySort, n ? &n->lstPlaySort_ : nullptr);
-    CombNumbers_ = trimmed(state.CombNumbers, n ? &n->CombNumbers_ : nullptr);
-    PickIndex_ = trimmed(state.PickIndex, n ? &n->PickIndex_ : nullptr);
-}
-
-void StateSnapshot::restoreInto(SelectorState& state) const {
-    state.HScroll2 = HScroll2_;
-    state.HScroll1 = HScroll1_;
-    state.HScroll3 = HScroll3_;
-    state.txtNumber = *txtNumber_;
-    state.txtSelNumbers = *txtSelNumbers_;
-    state.lstNumbers = *lstNumbers_;
-    state.lstSort = *lstSort_;
-    state.lstPlaySort = *lstPlaySort_;
-    state.Option1 = Option1_;
-    state.typeOfSelection = typeOfSelection_;
-    state.Label1 = captions_->Label1;
-    state.Label2 = captions_->Label2;
-    state.Label3 = captions_->Label3;
-    state.Label4 = captions_->Label4;
-    state.Label5 = captions_->Label5;
-    state.Frame1 = captions_->Frame1;
-    state.Frame2 = captions_->Frame2;
-    state.Frame3 = captions_->Frame3;
-    state.Command1 = captions_->Command1;
-    state.txtNumberToolTip = captions_->txtNumberToolTip;
-    state.focus = focus_;
-    state.focusMoves = focusMoves_;
-    // tabKeysDown: the keys held now stay down.
-    for (auto [array, numbers] : {std::pair{&state.CombNumbers, CombNumbers_.get()},
-                                  std::pair{&state.PickIndex, PickIndex_.get()}}) {
-        array->zero();
-        for (std::size_t i = 0; i < numbers->size(); ++i) {
-            (*array)[static_cast<int>(i) + 1] = (*numbers)[i];
-        }
+void restoreNumbers(NumberArray& array, const Numbers& numbers) {
+    array.zero();
+    for (std::size_t i = 0; i < numbers.size(); ++i) {
+        array[static_cast<int>(i) + 1] = numbers[i];
     }
 }
 
+} // namespace
+
+template <typename Group>
+KeptGroup<Group>::KeptGroup(const Group& group, const KeptGroup* neighbour) {
+    if constexpr (kByValue) {
+        storage_ = group;
+    } else if (neighbour != nullptr && neighbour->storage_ && *neighbour->storage_ == group) {
+        storage_ = neighbour->storage_;
+    } else {
+        storage_ = std::make_shared<const Group>(group);
+    }
+}
+
+template <typename Group>
+const Group& KeptGroup<Group>::kept() const {
+    if constexpr (kByValue) {
+        return storage_;
+    } else {
+        return *storage_;
+    }
+}
+
+KeptGroup<NumberArrays>::KeptGroup(const NumberArrays& group, const KeptGroup* neighbour)
+    : CombNumbers_(trimmed(group.CombNumbers, neighbour ? &neighbour->CombNumbers_ : nullptr)),
+      PickIndex_(trimmed(group.PickIndex, neighbour ? &neighbour->PickIndex_ : nullptr)) {}
+
+void KeptGroup<NumberArrays>::restoreInto(NumberArrays& group) const {
+    restoreNumbers(group.CombNumbers, *CombNumbers_);
+    restoreNumbers(group.PickIndex, *PickIndex_);
+}
+
+bool KeptGroup<NumberArrays>::sameAs(const NumberArrays& group) const {
+    return sameNumbers(group.CombNumbers, *CombNumbers_) &&
+           sameNumbers(group.PickIndex, *PickIndex_);
+}
+
+// Group by group: each is taken, restored and compared whole, so a field added to any of them
+// is undone with it.
+StateSnapshot::StateSnapshot(const SelectorState& state, const StateSnapshot* neighbour) {
+    SelectorState::forEachGroupType([&]<typename Group>() {
+        if constexpr (historyPart<Group>() != HistoryPart::Present) {
+            std::get<KeptGroup<Group>>(groups_) = KeptGroup<Group>(
+                group<Group>(state),
+                neighbour != nullptr ? &std::get<KeptGroup<Group>>(neighbour->groups_) : nullptr);
+        }
+    });
+}
+
+void StateSnapshot::restoreInto(SelectorState& state) const {
+    SelectorState::forEachGroupType([&]<typename Group>() {
+        if constexpr (historyPart<Group>() != HistoryPart::Present) {
+            std::get<KeptGroup<Group>>(groups_).restoreInto(group<Group>(state));
+        }
+    });
+}
+
 bool StateSnapshot::looksLike(const SelectorState& state) const {
-    return HScroll2_ == state.HScroll2 && HScroll1_ == state.HScroll1 &&
-           HScroll3_ == state.HScroll3 && Option1_ == state.Option1 &&
-           typeOfSelection_ == state.typeOfSelection && *captions_ == captionsOf(state) &&
-           sameTexts(*txtNumber_, state.txtNumber) &&
-           sameTexts(*txtSelNumbers_, state.txtSelNumbers) && *lstNumbers_ == state.lstNumbers &&
-           *lstSort_ == state.lstSort && *lstPlaySort_ == state.lstPlaySort &&
-           sameNumbers(state.CombNumbers, *CombNumbers_) &&
-           sameNumbers(state.PickIndex, *PickIndex_);
+    bool same = true;
+    SelectorState::forEachGroupType([&]<typename Group>() {
+        if constexpr (historyPart<Group>() == HistoryPart::Shown) {
+            same = same && showsTheSame(std::get<KeptGroup<Group>>(groups_), group<Group>(state));
+        }
+    });
+    return same;
 }
 
 void UndoHistory::record(StateSnapshot before, std::uint32_t group) {

@@ -9,10 +9,10 @@
 // then taken forward again.
 //
 // A state is kept as a `StateSnapshot`, which is compact: the two 10000-entry number arrays are
-// held only up to their last nonzero entry, and every part of the state that equals the same
-// part of a neighbouring snapshot is shared with it rather than copied. A snapshot still gives
-// the state back exactly, field by field, including the numbers a cleared set of combinations
-// left behind in the arrays.
+// held only up to their last nonzero entry, and every group of the state that equals the same
+// group of a neighbouring snapshot is shared with it rather than copied. A snapshot still gives
+// the state back exactly, group by group and so field by field, including the numbers a cleared
+// set of combinations left behind in the arrays.
 //
 // The history does not decide what a change is, nor which events make one step: its caller
 // takes a snapshot before an event, asks it whether the event changed what the player sees,
@@ -25,9 +25,66 @@
 #include <deque>
 #include <memory>
 #include <string>
+#include <tuple>
+#include <type_traits>
 #include <vector>
 
 namespace drawlet {
+
+// What the history does with each group of the state. Every group is shown to the player and
+// taken, restored and compared whole, but for two: where the focus is comes back with an undo
+// but a focus move alone is no change, and the keys held down belong to the present.
+enum class HistoryPart { Shown, Focus, Present };
+
+template <typename Group>
+constexpr HistoryPart historyPart() {
+    if constexpr (std::is_same_v<Group, KeyboardFocus>) {
+        return HistoryPart::Focus;
+    } else if constexpr (std::is_same_v<Group, HeldKeys>) {
+        return HistoryPart::Present;
+    } else {
+        return HistoryPart::Shown;
+    }
+}
+
+// One group as a snapshot keeps it: a group of plain values by value, any other shared with the
+// neighbouring snapshot when equal to its copy there.
+template <typename Group>
+class KeptGroup {
+public:
+    KeptGroup() = default;
+    KeptGroup(const Group& group, const KeptGroup* neighbour);
+    void restoreInto(Group& group) const { group = kept(); }
+    bool sameAs(const Group& group) const { return kept() == group; }
+    const Group& kept() const;
+
+private:
+    static constexpr bool kByValue = std::is_trivially_copyable_v<Group>;
+    using Storage = std::conditional_t<kByValue, Group, std::shared_ptr<const Group>>;
+    Storage storage_{};
+};
+
+// The two 10000-entry arrays, each kept only up to its last nonzero entry.
+template <>
+class KeptGroup<NumberArrays> {
+public:
+    KeptGroup() = default;
+    KeptGroup(const NumberArrays& group, const KeptGroup* neighbour);
+    void restoreInto(NumberArrays& group) const;
+    bool sameAs(const NumberArrays& group) const;
+
+private:
+    using Numbers = std::vector<std::int16_t>; // positions 1 to the last nonzero one
+    std::shared_ptr<const Numbers> CombNumbers_;
+    std::shared_ptr<const Numbers> PickIndex_;
+};
+
+template <typename State>
+struct KeptGroups;
+template <typename... Groups>
+struct KeptGroups<GroupedState<Groups...>> {
+    using type = std::tuple<KeptGroup<Groups>...>;
+};
 
 class StateSnapshot {
 public:
@@ -37,38 +94,12 @@ public:
     // Writes the whole state back as it was taken. The keys held down now stay as they are.
     void restoreInto(SelectorState& state) const;
 
-    // Whether `state` shows the player the same as this snapshot: everything equal but where the
+    // Whether `state` shows the player the same as this snapshot: every group equal but where the
     // focus is and what the boxes have selected. A focus move alone is no change worth undoing.
     bool looksLike(const SelectorState& state) const;
 
 private:
-    struct Captions {
-        std::string Label1, Label2, Label3, Label4, Label5;
-        std::string Frame1, Frame2, Frame3, Command1, txtNumberToolTip;
-        bool operator==(const Captions&) const = default;
-    };
-    using EntryBoxes = BoxRow<kEntryBoxes>;
-    using BaseSetBoxes = BoxRow<kBaseSetBoxes>;
-    using Numbers = std::vector<std::int16_t>; // positions 1 to the last nonzero one
-
-    ScrollBar HScroll2_, HScroll1_, HScroll3_;
-    std::array<bool, 2> Option1_{};
-    SelectionType typeOfSelection_{};
-    FocusTarget focus_;
-    unsigned focusMoves_ = 0;
-    std::shared_ptr<const Captions> captions_;
-    std::shared_ptr<const EntryBoxes> txtNumber_;
-    std::shared_ptr<const BaseSetBoxes> txtSelNumbers_;
-    std::shared_ptr<const std::vector<std::string>> lstNumbers_;
-    std::shared_ptr<const SortedList> lstSort_;
-    std::shared_ptr<const SortedList> lstPlaySort_;
-    std::shared_ptr<const Numbers> CombNumbers_;
-    std::shared_ptr<const Numbers> PickIndex_;
-
-    static Captions captionsOf(const SelectorState& state);
-    static std::shared_ptr<const Numbers> trimmed(const NumberArray& array,
-                                                  const std::shared_ptr<const Numbers>* shared);
-    static bool sameNumbers(const NumberArray& array, const Numbers& numbers);
+    KeptGroups<SelectorState>::type groups_;
 };
 
 class UndoHistory {

@@ -19,10 +19,14 @@ std::string designNumbersCaption() {
     return caption;
 }
 
-SelectorState::SelectorState() : Label3(designNumbersCaption()), Label5(Label3) {
+// At design time every box shows "00".
+EntryRow::EntryRow() {
     for (TextBox& box : txtNumber) {
         box.text = "00";
     }
+}
+
+BaseSetBoxes::BaseSetBoxes() {
     for (TextBox& box : txtSelNumbers) {
         box.text = "00";
     }

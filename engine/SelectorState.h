@@ -55,6 +55,14 @@ public:
     TextBox& operator[](int index) { return boxes_[slot(index)]; }
     const TextBox& operator[](int index) const { return boxes_[slot(index)]; }
 
+    // Each box takes the selection the same box of `other` has; texts and visibility stay.
+    void takeSelectionsFrom(const BoxRow& other) {
+        for (std::size_t i = 0; i < Count; ++i) {
+            boxes_[i].selStart = other.boxes_[i].selStart;
+            boxes_[i].selLength = other.boxes_[i].selLength;
+        }
+    }
+
     auto begin() { return boxes_.begin(); }
     auto end() { return boxes_.end(); }
     auto begin() const { return boxes_.begin(); }
@@ -131,9 +139,13 @@ private:
 // The design-time caption of Label3 and Label5: the hundred numbers 00 to 99.
 std::string designNumbersCaption();
 
-struct SelectorState {
-    SelectorState();
+// The state comes in named groups, each a plain record compared with ==. SelectorState is
+// nothing but these groups, so a field always lands in one of them, and whatever takes, restores
+// or compares the state group by group (the undo history, the fuzzer's checks) takes the new
+// field with its group. A new group must be added to SelectorState's list below.
 
+// The three sliders.
+struct Sliders {
     // The pick-size slider: the player sees pick size HScroll2.value + 1 (1 to 10).
     ScrollBar HScroll2{.value = 4, .min = 0, .max = 9, .smallChange = 1, .largeChange = 2};
     // The quantity slider: how many of the stored numbers the next pick draws. Its bound follows
@@ -142,44 +154,125 @@ struct SelectorState {
     // The base-set size slider: how far the base set reaches (0 to 100).
     ScrollBar HScroll3{.value = 0, .min = 0, .max = 100, .smallChange = 1, .largeChange = 10};
 
-    BoxRow<kEntryBoxes> txtNumber;       // the entry row: one box per number of a combination
-    BoxRow<kBaseSetBoxes> txtSelNumbers; // the base set boxes, those in use shown
-    std::string txtNumberToolTip;        // the tool tip over every entry box
+    bool operator==(const Sliders&) const = default;
+};
 
-    std::vector<std::string>
-        lstNumbers;         // the combination list: one line per combination, in entry order
-    SortedList lstSort;     // hidden: the picked numbers, ascending, each once
-    SortedList lstPlaySort; // hidden: the play numbers, ascending, each once
+// The entry row, where the player types a combination.
+struct EntryRow {
+    EntryRow();
 
+    BoxRow<kEntryBoxes> txtNumber; // one box per number of a combination
+    std::string txtNumberToolTip;  // the tool tip over every entry box
+
+    bool operator==(const EntryRow&) const = default;
+};
+
+// The base set boxes.
+struct BaseSetBoxes {
+    BaseSetBoxes();
+
+    BoxRow<kBaseSetBoxes> txtSelNumbers; // the boxes in use shown
+
+    bool operator==(const BaseSetBoxes&) const = default;
+};
+
+// The combination list.
+struct CombinationList {
+    std::vector<std::string> lstNumbers; // one line per combination, in entry order
+
+    bool operator==(const CombinationList&) const = default;
+};
+
+// The numbers the last pick drew, each once.
+struct PickedList {
+    SortedList lstSort; // hidden: the picked numbers, ascending
+
+    bool operator==(const PickedList&) const = default;
+};
+
+// The play numbers, each once.
+struct PlayList {
+    SortedList lstPlaySort; // hidden: the play numbers, ascending
+
+    bool operator==(const PlayList&) const = default;
+};
+
+// The two fixed arrays behind the combinations and the pick.
+struct NumberArrays {
     NumberArray CombNumbers; // hidden: every number of every combination, row by row
     NumberArray PickIndex;   // hidden: the positions drawn by the last pick
 
+    bool operator==(const NumberArrays&) const = default;
+};
+
+// The option buttons.
+struct OptionButtons {
     std::array<bool, 2> Option1{false, true}; // the "Auto Fill Starts With" 0 and 1 buttons
     SelectionType typeOfSelection = SelectionType::Exclude; // the Exclude/Include/None buttons
 
+    bool operator==(const OptionButtons&) const = default;
+};
+
+// The texts of the labels, frames and the auto-fill button.
+struct Captions {
     std::string Label1 = combinationsCaption(0); // above the combination list: their count
     std::string Label2 = quantityCaption(1);     // above the quantity slider: its value
-    std::string Label3;                          // the picked numbers, one line
+    std::string Label3 = designNumbersCaption(); // the picked numbers, one line
     std::string Label4 = pickSizeCaption(10);    // above the pick-size slider: the pick size
-    std::string Label5;                          // the play numbers, one line
+    std::string Label5 = designNumbersCaption(); // the play numbers, one line
     std::string Frame1 = pickedCaption(0);       // around Label3: how many numbers were picked
     std::string Frame2 = baseSetCaption(0);      // around the base set boxes: how many are in use
     std::string Frame3 = playNumbersCaption(0);  // around Label5: how many play numbers
     std::string Command1 = autoFillCaption(0, 0, 0); // the auto-fill button: what it writes
 
+    bool operator==(const Captions&) const = default;
+};
+
+// Where the keyboard focus is. The selection its focus handling gives a box lives in the box.
+struct KeyboardFocus {
     // The control with the keyboard focus. `focusMoves` counts every time the focus was set and
     // its focus handling ran, so the window knows when to apply the focus and box selection.
     FocusTarget focus;
     unsigned focusMoves = 0;
 
-    // Nothing the player sees: the Tab key, or the key of a shortcut, and the modifiers held with
-    // it, while they are still down after Tab moved the focus or the shortcut ran (see
-    // PlayerEvents.h). Their releases belong to that move or command and are not keys typed into
-    // the box that has the focus.
+    bool operator==(const KeyboardFocus&) const = default;
+};
+
+// Nothing the player sees: the keys still down whose releases are no keys of a box.
+struct HeldKeys {
+    // The Tab key, or the key of a shortcut, and the modifiers held with it, while they are still
+    // down after Tab moved the focus or the shortcut ran (see PlayerEvents.h). Their releases
+    // belong to that move or command and are not keys typed into the box that has the focus.
     std::uint8_t tabKeysDown = 0;
 
-    bool operator==(const SelectorState&) const = default;
+    bool operator==(const HeldKeys&) const = default;
 };
+
+// A state made of nothing but its groups. Each field is reached by its own name (state.HScroll2)
+// or its group as a whole (group<Sliders>(state)); forEachGroup visits every group in order.
+template <typename... Groups>
+struct GroupedState : Groups... {
+    bool operator==(const GroupedState&) const = default;
+
+    template <typename Visit>
+    static constexpr void forEachGroupType(Visit&& visit) {
+        (visit.template operator()<Groups>(), ...);
+    }
+};
+
+// The whole state of the selector.
+using SelectorState =
+    GroupedState<Sliders, EntryRow, BaseSetBoxes, CombinationList, PickedList, PlayList,
+                 NumberArrays, OptionButtons, Captions, KeyboardFocus, HeldKeys>;
+
+template <typename Group>
+Group& group(SelectorState& state) {
+    return state;
+}
+template <typename Group>
+const Group& group(const SelectorState& state) {
+    return state;
+}
 
 // Derived values, recomputed from the controls every time they are needed and never stored.
 

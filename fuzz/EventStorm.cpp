@@ -13,8 +13,10 @@
 #include "Quantity.h"
 #include "Resets.h"
 #include "Startup.h"
+#include "TabOrder.h"
 #include "TypeOfSelection.h"
 
+#include <algorithm>
 #include <array>
 #include <atomic>
 #include <numeric>
@@ -47,7 +49,7 @@ enum class Move : std::uint8_t {
     AutoFillStart,
     TypeOfSelection,
     DirectHandler,
-    UndoRedo,
+    UndoOrRedo,
     Count,
 };
 
@@ -58,9 +60,9 @@ using Weights = std::array<int, kMoves>;
 // with no reset, so the list reaches 100 and the picks reach 1000 positions; "base set" works
 // mostly on the right-hand side of the window.
 constexpr std::array<Weights, 3> kProfiles = {{
-    {62, 8, 8, 8, 10, 28, 10, 14, 8, 4, 10, 10, 20, 14, 3, 3, 3, 8, 6, 8, 5, 6},
+    {48, 8, 8, 8, 10, 28, 10, 14, 8, 4, 10, 10, 20, 14, 3, 3, 3, 8, 6, 8, 5, 20},
     {24, 2, 4, 6, 4, 146, 6, 6, 14, 0, 4, 0, 8, 16, 0, 0, 1, 4, 3, 4, 0, 4},
-    {42, 10, 6, 10, 12, 10, 40, 10, 4, 2, 20, 8, 24, 8, 2, 2, 6, 10, 10, 10, 4, 6},
+    {32, 10, 6, 10, 12, 10, 40, 10, 4, 2, 20, 8, 24, 8, 2, 2, 6, 10, 10, 10, 4, 16},
 }};
 
 constexpr bool weightsAddUp() {
@@ -108,6 +110,112 @@ int sliderValue(ByteReader& bytes, const ScrollBar& slider) {
     return bytes.word();
 }
 
+// Every control of the tab order, each once, in that order: where a click or Tab can put the
+// focus.
+const std::vector<ControlId>& focusableControls() {
+    static const std::vector<ControlId> controls = [] {
+        std::vector<ControlId> list;
+        for (const FocusTarget stop : tabOrder()) {
+            if (std::find(list.begin(), list.end(), stop.control) == list.end()) {
+                list.push_back(stop.control);
+            }
+        }
+        return list;
+    }();
+    return controls;
+}
+
+ControlId anyFocusableControl(std::uint8_t choice) {
+    const std::vector<ControlId>& controls = focusableControls();
+    return controls[choice % controls.size()];
+}
+
+// One of the indices the control has in the tab order (Option1 has two, the others one).
+int indexInTabOrder(ControlId control, std::uint8_t choice) {
+    const auto order = tabOrder();
+    const auto stops = std::count_if(order.begin(), order.end(), [control](FocusTarget stop) {
+        return stop.control == control;
+    });
+    auto nth = stops > 0 ? choice % stops : 0;
+    for (const FocusTarget stop : order) {
+        if (stop.control == control && nth-- == 0) {
+            return stop.index;
+        }
+    }
+    return 0;
+}
+
+// The box a key or text went to: the keys typed into one box make one step of the history.
+std::optional<FocusTarget> typedInto(const StormEvent& event) {
+    switch (event.action) {
+    case Action::EntryKeyPress:
+    case Action::EntryKeyUp:
+    case Action::EntryEdit:
+        return FocusTarget{ControlId::txtNumber, event.index};
+    case Action::BaseKeyPress:
+    case Action::BaseKeyUp:
+    case Action::BaseEdit:
+        return FocusTarget{ControlId::txtSelNumbers, event.index};
+    default:
+        return std::nullopt;
+    }
+}
+
+// The two-digit numbers of a pasted line, or nothing when it is not one: numbers of exactly two
+// digits, separated by spaces, commas, semicolons, tabs, line breaks or no-break spaces, and at
+// least one of them.
+std::optional<std::vector<std::string>> pastedNumbers(std::string_view text) {
+    constexpr std::string_view noBreakSpace = "\xc2\xa0";
+    std::vector<std::string> numbers;
+    while (!text.empty()) {
+        if (text.starts_with(noBreakSpace)) {
+            text.remove_prefix(noBreakSpace.size());
+            continue;
+        }
+        if (std::string_view(" ,;\t\r\n").find(text.front()) != std::string_view::npos) {
+            text.remove_prefix(1);
+            continue;
+        }
+        const auto digits =
+            std::find_if(text.begin(), text.end(), [](char c) { return c < '0' || c > '9'; }) -
+            text.begin();
+        if (digits != 2) {
+            return std::nullopt;
+        }
+        numbers.emplace_back(text.substr(0, 2));
+        text.remove_prefix(2);
+    }
+    if (numbers.empty()) {
+        return std::nullopt;
+    }
+    return numbers;
+}
+
+// Hands on the storm's random values and keeps them, so that typing can replay a paste's picks.
+class RecordingRandom final : public RandomSource {
+public:
+    explicit RecordingRandom(RandomSource& source) : source_(source) {}
+    void seedFromTimeOfDay() override {}
+    double next() override { return drawn_.emplace_back(source_.next()); }
+    const std::vector<double>& drawn() const { return drawn_; }
+
+private:
+    RandomSource& source_;
+    std::vector<double> drawn_;
+};
+
+// The values a paste drew, in order, then 0.
+class ReplayedRandom final : public RandomSource {
+public:
+    explicit ReplayedRandom(const std::vector<double>& values) : values_(values) {}
+    void seedFromTimeOfDay() override {}
+    double next() override { return next_ < values_.size() ? values_[next_++] : 0.0; }
+
+private:
+    const std::vector<double>& values_;
+    std::size_t next_ = 0;
+};
+
 } // namespace
 
 std::uint8_t ByteReader::byte() {
@@ -124,6 +232,7 @@ EventStorm::EventStorm(RandomSource& random) : random_(random) {
     Form_Load(state_, random_);
     Form_Shown(state_);
     checker_.emplace(state_);
+    model_.emplace(state_);
     if (auto broken = checker_->steadyRules(state_)) {
         result_.failure = "after start-up: " + *broken;
     }
@@ -191,19 +300,19 @@ void EventStorm::playMove(ByteReader& bytes, std::uint8_t profile) {
         stepSlider(bytes);
         break;
     case Move::Focus: {
-        const auto control = static_cast<ControlId>(bytes.byte() % 16);
-        int index = 0;
+        const ControlId control = anyFocusableControl(bytes.byte());
         const std::uint8_t where = bytes.byte();
-        const int shown =
-            control == ControlId::txtNumber ? state_.HScroll2.value + 1 : inUseCount(state_);
+        int index = 0;
         if (control == ControlId::txtNumber || control == ControlId::txtSelNumbers) {
             // Mostly where the player can click: a shown box.
+            const int shown =
+                control == ControlId::txtNumber ? state_.HScroll2.value + 1 : inUseCount(state_);
             index = where < 192 && shown > 0
                         ? where % shown
                         : anyIndex(bytes,
                                    control == ControlId::txtNumber ? kEntryBoxes : kBaseSetBoxes);
         } else {
-            index = where % 3 - 1;
+            index = indexInTabOrder(control, where);
         }
         apply(StormEvent::of(Action::Focus).on(control, index));
         break;
@@ -235,9 +344,21 @@ void EventStorm::playMove(ByteReader& bytes, std::uint8_t profile) {
     case Move::DirectHandler:
         callDirectHandler(bytes);
         break;
-    case Move::UndoRedo:
-        apply(StormEvent::of(Action::UndoRedo));
+    case Move::UndoOrRedo: {
+        // Mostly undo, now and then redo, one to three steps.
+        const std::uint8_t choice = bytes.byte();
+        const Action action = choice % 4 == 3 ? Action::Redo : Action::Undo;
+        for (int step = 0; step <= choice / 4 % 3 && !failed(); ++step) {
+            apply(StormEvent::of(action));
+        }
+        // The window sets the focus and the box's selection again after an undo or a redo, so
+        // the next key replaces the text the focus handling selected.
+        if (const TextBox* box = boxAt(state_, state_.focus)) {
+            wholeTextSelected_ = box->selLength > 0;
+            focusMovesSeen_ = state_.focusMoves;
+        }
         break;
+    }
     case Move::Count:
         break;
     }
@@ -318,7 +439,7 @@ void EventStorm::paste(ByteReader& bytes) {
 }
 
 // A line of numbers pasted into a box, mostly the one with the focus: mostly two-digit numbers
-// between separators of every kind, now and then any byte. Then undone.
+// between separators of every kind, now and then any byte.
 void EventStorm::pasteNumbers(ByteReader& bytes) {
     constexpr std::array<const char*, 7> separators = {" ", ",", ";", "\t", "\n", "\r\n", ", "};
     const bool focused = bytes.byte() < 224;
@@ -338,7 +459,7 @@ void EventStorm::pasteNumbers(ByteReader& bytes) {
         }
         text += separators[c % separators.size()];
     }
-    apply(StormEvent::of(Action::PasteUndone).on(box.control, box.index).withText(std::move(text)));
+    apply(StormEvent::of(Action::Paste).on(box.control, box.index).withText(std::move(text)));
     wholeTextSelected_ = false;
     focusMovesSeen_ = state_.focusMoves;
 }
@@ -434,7 +555,7 @@ StormEvent EventStorm::apply(StormEvent event) {
     }
     checker_->before(state_);
     const std::size_t combinationsBefore = state_.lstNumbers.size();
-    execute(event);
+    std::optional<std::string> broken = execute(event);
     ++result_.events;
     eventsExecuted.fetch_add(1, std::memory_order_relaxed);
     if (state_.lstNumbers.size() > combinationsBefore) {
@@ -446,16 +567,39 @@ StormEvent EventStorm::apply(StormEvent event) {
     if (recent_.size() > 24) {
         recent_.pop_front();
     }
-    if (auto broken = checker_->after(state_, event)) {
+    if (!broken) {
+        broken = checker_->after(state_, event);
+    }
+    if (!broken) {
+        broken = followHistory(event);
+    }
+    if (broken) {
         result_.failure = *broken + "\nafter event " + std::to_string(result_.events) +
                           "; the last events:\n" + trace();
     }
     return event;
 }
 
+// The model of the history follows every event: an undo or a redo must give back exactly the
+// state it kept.
+std::optional<std::string> EventStorm::followHistory(const StormEvent& event) {
+    if (event.action == Action::Undo) {
+        return model_->undone(state_, event.accepted);
+    }
+    if (event.action == Action::Redo) {
+        return model_->redone(state_, event.accepted);
+    }
+    if (isDirectCall(event.action)) {
+        model_->bypassed(state_);
+    } else {
+        model_->played(state_, typedInto(event));
+    }
+    return std::nullopt;
+}
+
 // The player's events go through apply(), as the window's do; the rest are single handler calls
 // with any arguments, which no player event makes.
-void EventStorm::execute(StormEvent& event) {
+std::optional<std::string> EventStorm::execute(StormEvent& event) {
     static constexpr std::array<ControlId, 3> sliders = {ControlId::HScroll1, ControlId::HScroll2,
                                                          ControlId::HScroll3};
     static constexpr std::array<ControlId, 3> typeButtons = {
@@ -543,22 +687,62 @@ void EventStorm::execute(StormEvent& event) {
     case Action::RebuildPlayNumbers:
         Display_Play_Numbers(state_);
         break;
-    case Action::UndoRedo: {
-        const SelectorState before = state_;
-        event.value = play(Undo{}) ? 1 : 0;
-        const bool undoneSound = !checker_->steadyRules(state_).has_value();
-        event.accepted = undoneSound && (event.value == 0 || play(Redo{})) && state_ == before;
+    case Action::Undo:
+        event.accepted = play(Undo{});
         break;
-    }
-    case Action::PasteUndone: {
-        const SelectorState before = state_;
-        play(Pasted{event.target, event.text});
-        event.value = state_ == before ? 0 : 1;
-        const bool pastedSound = !checker_->steadyRules(state_).has_value();
-        event.accepted = pastedSound && (event.value == 0 || play(Undo{})) && state_ == before;
+    case Action::Redo:
+        event.accepted = play(Redo{});
         break;
+    case Action::Paste: {
+        RecordingRandom recording(random_);
+        event.accepted =
+            drawlet::apply(state_, history_, recording, Pasted{event.target, event.text});
+        return pasteVerdict(event, recording.drawn());
     }
     }
+    return std::nullopt;
+}
+
+// A pasted line of numbers must do what typing its numbers does, key by key from the focused box
+// on: in the entry row until the list is full, in the base set until the focus leaves the next
+// box. Anything else must be refused whole and change nothing. The typing replays the same
+// draws for the picks it runs.
+std::optional<std::string> EventStorm::pasteVerdict(const StormEvent& event,
+                                                    const std::vector<double>& draws) const {
+    const SelectorState& before = model_->present();
+    const std::optional<std::vector<std::string>> numbers = pastedNumbers(event.text);
+    const FocusTarget box = event.target;
+    const bool entry = box.control == ControlId::txtNumber;
+    const TextBox* target = boxAt(before, box);
+    const bool types = numbers && box == before.focus && target != nullptr && target->visible &&
+                       !(entry && before.lstNumbers.size() >= kMaxCombinations);
+    const std::string what = describe(event);
+    if (event.accepted != types) {
+        return what + (types ? ": the paste was refused" : ": the paste was typed");
+    }
+    SelectorState typed = before;
+    UndoHistory scratch;
+    ReplayedRandom replay(draws);
+    for (std::size_t next = 0; types && next < numbers->size(); ++next) {
+        const FocusTarget at = typed.focus;
+        if (boxAt(typed, at) == nullptr || (entry && typed.lstNumbers.size() >= kMaxCombinations)) {
+            break;
+        }
+        const std::string& number = (*numbers)[next];
+        for (const std::string& text : {number.substr(0, 1), number}) {
+            const int key = text.back();
+            drawlet::apply(typed, scratch, replay, KeyPressed{at, key, 0, key});
+            drawlet::apply(typed, scratch, replay, TextEdited{at, text});
+            drawlet::apply(typed, scratch, replay, KeyReleased{at, key, 0});
+        }
+        if (!entry && typed.focus != FocusTarget{ControlId::txtSelNumbers, at.index + 1}) {
+            break;
+        }
+    }
+    if (auto group = firstDifference(typed, state_, false)) {
+        return what + ": the paste left " + *group + " otherwise than typing its numbers";
+    }
+    return std::nullopt;
 }
 
 std::string EventStorm::trace() const {

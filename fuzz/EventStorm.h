@@ -15,6 +15,7 @@
 // bytes run out or a rule breaks. fuzz/corpus holds seeds; make_seeds.py writes those that lead
 // to rarely reached handlers.
 
+#include "HistoryModel.h"
 #include "Invariants.h"
 #include "RandomSource.h"
 #include "SelectorState.h"
@@ -27,6 +28,7 @@
 #include <optional>
 #include <span>
 #include <string>
+#include <vector>
 
 namespace drawlet::storm {
 
@@ -78,13 +80,17 @@ private:
     void callAnyBoxHandler(ByteReader& bytes);
     void stepSlider(ByteReader& bytes);
     void callDirectHandler(ByteReader& bytes);
-    void execute(StormEvent& event);
+    std::optional<std::string> execute(StormEvent& event);
+    std::optional<std::string> pasteVerdict(const StormEvent& event,
+                                            const std::vector<double>& draws) const;
+    std::optional<std::string> followHistory(const StormEvent& event);
     std::string trace() const;
 
     SelectorState state_;
     UndoHistory history_;
     RandomSource& random_;
     std::optional<InvariantChecker> checker_;
+    std::optional<HistoryModel> model_;
     StormResult result_;
     std::deque<StormEvent> recent_;
     unsigned focusMovesSeen_ = 0;

@@ -15,6 +15,7 @@
 #include "StormEvent.h"
 
 #include <array>
+#include <bitset>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -40,6 +41,8 @@ private:
     struct Snapshot {
         std::array<std::string, kEntryBoxes> entryTexts;
         std::array<std::string, kBaseSetBoxes> baseTexts;
+        std::bitset<kEntryBoxes> entryShown;
+        std::bitset<kBaseSetBoxes> baseShown;
         ScrollBar quantity;
         ScrollBar pickSizeSlider;
         ScrollBar baseSetSize;
@@ -58,12 +61,19 @@ private:
     std::optional<std::string> textRules(const SelectorState& state, const StormEvent& event) const;
     std::optional<std::string> controlRules(const SelectorState& state,
                                             const StormEvent& event) const;
+    std::optional<std::string> focusRules(const SelectorState& state,
+                                          const StormEvent& event) const;
     std::optional<std::string> playNumberRules(const SelectorState& state, const StormEvent& event);
+    // After an undo, a redo or a paste, which the storm judges whole: the shadow follows the
+    // state, and the play numbers are judged again from their next rebuild on.
+    std::optional<std::string> followWholeChange(const SelectorState& state,
+                                                 const StormEvent& event);
 
     Snapshot before_;
     std::vector<std::string> lines_;          // every line lstNumbers must hold
     std::vector<std::int16_t> storedNumbers_; // CombNumbers[1..k * pick size]
     std::array<std::string, kBaseSetBoxes> baseAtLastRebuild_;
+    bool rebuildKnown_ = true; // baseAtLastRebuild_ holds the base set of the last rebuild
 };
 
 } // namespace drawlet::storm

@@ -9,13 +9,31 @@
 namespace drawlet::storm {
 
 std::string describe(const StormEvent& event) {
-    static constexpr std::array<const char*, 24> names = {
-        "EntryKeyPress",       "EntryKeyUp",         "EntryGotFocus", "EntryEdit",
-        "BaseKeyPress",        "BaseKeyUp",          "BaseGotFocus",  "BaseEdit",
-        "MoveSlider",          "SliderChange",       "Focus",         "Pick",
-        "ClearCombinations",   "ClearAll",           "ClearBaseSet",  "AutoFill",
-        "ChooseAutoFillStart", "Option1Click",       "ChooseType",    "TypeButtonClick",
-        "TypeButtonGotFocus",  "RebuildPlayNumbers", "UndoRedo",      "PasteUndone"};
+    static constexpr std::array<const char*, 25> names = {"EntryKeyPress",
+                                                          "EntryKeyUp",
+                                                          "EntryGotFocus",
+                                                          "EntryEdit",
+                                                          "BaseKeyPress",
+                                                          "BaseKeyUp",
+                                                          "BaseGotFocus",
+                                                          "BaseEdit",
+                                                          "MoveSlider",
+                                                          "SliderChange",
+                                                          "Focus",
+                                                          "Pick",
+                                                          "ClearCombinations",
+                                                          "ClearAll",
+                                                          "ClearBaseSet",
+                                                          "AutoFill",
+                                                          "ChooseAutoFillStart",
+                                                          "Option1Click",
+                                                          "ChooseType",
+                                                          "TypeButtonClick",
+                                                          "TypeButtonGotFocus",
+                                                          "RebuildPlayNumbers",
+                                                          "Undo",
+                                                          "Redo",
+                                                          "Paste"};
     const std::string name = names[static_cast<std::size_t>(event.action)];
     const std::string index = std::to_string(event.index);
     switch (event.action) {
@@ -29,16 +47,16 @@ std::string describe(const StormEvent& event) {
                std::to_string(event.shift) + ")";
     case Action::EntryEdit:
     case Action::BaseEdit:
-    case Action::PasteUndone: {
+    case Action::Paste: {
         std::string shown;
         for (const char c : event.text) {
             const auto code = static_cast<unsigned char>(c);
             shown += code >= 32 && code < 127 ? std::string(1, c) : "\\x" + std::to_string(code);
         }
-        if (event.action == Action::PasteUndone) {
+        if (event.action == Action::Paste) {
             return name + "(control " + std::to_string(static_cast<int>(event.target.control)) +
                    ", " + std::to_string(event.target.index) + ", \"" + shown + "\") " +
-                   (event.value != 0 ? "typed" : "refused");
+                   (event.accepted ? "typed" : "refused");
         }
         return name + "(" + index + ", \"" + shown + "\") " +
                (event.accepted ? "taken" : "refused");
@@ -55,8 +73,9 @@ std::string describe(const StormEvent& event) {
     case Action::AutoFill:
     case Action::RebuildPlayNumbers:
         return name + "()";
-    case Action::UndoRedo:
-        return name + "() " + (event.value != 0 ? "undid a step" : "had no step");
+    case Action::Undo:
+    case Action::Redo:
+        return name + "() " + (event.accepted ? "took a step" : "had no step");
     default:
         return name + "(" + index + ")";
     }

@@ -39,10 +39,27 @@ enum class Action : std::uint8_t {
     TypeButtonClick,     // optExclusion/optInclusion/optNone_Click by index
     TypeButtonGotFocus,  // optExclusion/optInclusion/optNone_GotFocus by index
     RebuildPlayNumbers,  // Display_Play_Numbers
-    UndoRedo,            // Undo, then Redo when there was a step: accepted when nothing changed
-    PasteUndone,         // Pasted text at target, then Undo when it typed anything: accepted when
-                         // that gave back the state before the paste
+    Undo,                // Undo: accepted when it took a step
+    Redo,                // Redo: accepted when it took a step
+    Paste,               // Pasted text at target: accepted when it was typed
 };
+
+// A handler called directly, as no player event calls it: the undo history never sees it, and
+// the rules that span the controls (the focus leaving a hidden box) are not kept.
+inline bool isDirectCall(Action action) {
+    switch (action) {
+    case Action::EntryGotFocus:
+    case Action::BaseGotFocus:
+    case Action::SliderChange:
+    case Action::Option1Click:
+    case Action::TypeButtonClick:
+    case Action::TypeButtonGotFocus:
+    case Action::RebuildPlayNumbers:
+        return true;
+    default:
+        return false;
+    }
+}
 
 struct StormEvent {
     Action action = Action::Pick;
@@ -53,8 +70,8 @@ struct StormEvent {
     std::string text;
     FocusTarget target;
 
-    // What apply() gave back: the key after the filter, whether a box took an edited text or a
-    // release reached the box.
+    // What apply() gave back: the key after the filter, whether a box took an edited text, a
+    // release reached the box, an undo or redo took a step or a paste was typed.
     std::int16_t keyAfter = 0;
     bool accepted = false;
 

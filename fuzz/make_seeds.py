@@ -13,20 +13,36 @@ last eighth of an input feeds the picks. Run from anywhere: python3 fuzz/make_se
 """
 
 import os
+import re
 
-# Out of 256, in the order of EventStorm.cpp's Move, for the "base set" profile (2).
-MOVES = ["TypeDigit", "TypeBackspace", "TypeAnyKey", "ReleaseKey", "Paste", "EnterCombination",
-         "EnterBaseSet", "AnyBoxHandler", "MoveQuantity", "MovePickSize", "MoveBaseSetSize",
-         "StepSlider", "Focus", "Pick", "ClearCombinations", "ClearAll", "ClearBaseSet",
-         "AutoFill", "AutoFillStart", "TypeOfSelection", "DirectHandler"]
-BASE_SET_WEIGHTS = [48, 10, 6, 10, 12, 10, 40, 10, 4, 2, 20, 8, 24, 8, 2, 2, 6, 10, 10, 10, 4]
+HERE = os.path.dirname(os.path.abspath(__file__))
+
+
+def read_moves():
+    """The moves and each profile's weights, read from EventStorm.cpp so they cannot go stale."""
+    with open(os.path.join(HERE, "EventStorm.cpp"), encoding="utf-8") as source:
+        text = source.read()
+    body = re.search(r"enum class Move : std::uint8_t \{(.*?)\};", text, re.S).group(1)
+    moves = [name.strip() for name in body.split(",") if name.strip() and name.strip() != "Count"]
+    table = re.search(r"kProfiles = \{\{(.*?)\}\};", text, re.S).group(1)
+    profiles = [[int(w) for w in row.split(",")] for row in re.findall(r"\{([^{}]*)\}", table)]
+    assert all(len(weights) == len(moves) for weights in profiles)
+    return moves, profiles
+
+
+MOVES, PROFILES = read_moves()
+BALANCED_PROFILE = 0
 BASE_SET_PROFILE = 2
 
+# The focus move's control byte: the controls of the tab order (commands/TabOrder.cpp), each once.
+ENTRY_BOX_CONTROL = 0
+BASE_SET_BOX_CONTROL = 7
+UNDO, REDO = 0, 3
 
-def move(name):
-    """The first byte value that makes the base-set profile play this move."""
-    index = MOVES.index(name)
-    return sum(BASE_SET_WEIGHTS[:index])
+
+def move(name, profile=BASE_SET_PROFILE):
+    """The first byte value that makes the profile play this move."""
+    return sum(PROFILES[profile][:MOVES.index(name)])
 
 
 def base_slider(value):
@@ -77,10 +93,66 @@ def paste_then_pick():
     return with_pick_bytes(events)
 
 
+def base_set_wrap_small():
+    """Three base set boxes typed through: the release in the last sends the focus to the first."""
+    events = [BASE_SET_PROFILE, 4]
+    events += [move("AutoFillStart"), 0]
+    events += [move("MoveBaseSetSize"), base_slider(3)]
+    events += [move("EnterBaseSet"), 0, 3, 11, 22, 33, 44]
+    return with_pick_bytes(events)
+
+
+def undo_each_kind():
+    """Changes of every kind, each undone and redone, some twice over: the type of selection, the
+    auto-fill start, the sliders, auto-fill, a typed box, Clear All."""
+    u, r = move("UndoOrRedo"), move("UndoOrRedo")
+    events = [BASE_SET_PROFILE, 2]
+    events += [move("TypeOfSelection"), 1, move("TypeOfSelection"), 2, u, UNDO, u, UNDO, r, REDO]
+    events += [move("AutoFillStart"), 0, u, UNDO, r, REDO]
+    events += [move("MoveBaseSetSize"), base_slider(12), move("AutoFill"), u, UNDO, u, UNDO]
+    events += [r, REDO, r, REDO]
+    events += [move("Focus"), BASE_SET_BOX_CONTROL, 4, move("TypeDigit"), 7, move("TypeDigit"), 1]
+    events += [u, UNDO, r, REDO, move("ClearAll"), u, UNDO, move("TypeOfSelection"), 0, u, UNDO]
+    return with_pick_bytes(events)
+
+
+def typing_after_undo():
+    """A digit typed into a box, undone, and typed into the same box again: a new step, which the
+    next undo takes back alone."""
+    u = move("UndoOrRedo")
+    events = [BASE_SET_PROFILE, 3]
+    events += [move("MoveBaseSetSize"), base_slider(10)]
+    events += [move("Focus"), BASE_SET_BOX_CONTROL, 2, move("TypeDigit"), 4, u, UNDO]
+    events += [move("TypeDigit"), 5, u, UNDO, u, UNDO]
+    events += [move("Focus"), ENTRY_BOX_CONTROL, 1, move("TypeDigit"), 6, u, UNDO]
+    events += [move("TypeDigit"), 8, move("TypeDigit"), 9, u, UNDO, u, UNDO]
+    return with_pick_bytes(events)
+
+
+def paste_lines():
+    """Lines of numbers pasted into the focused box: into the base set from its first box, into the
+    entry row running on through two combinations, then undone."""
+    paste = move("Paste")
+    events = [BASE_SET_PROFILE, 2]
+    events += [move("MoveBaseSetSize"), base_slider(6)]
+    events += [move("Focus"), BASE_SET_BOX_CONTROL, 0]
+    events += [paste, 1, 0, 4, 12, 34, 56, 78]
+    events += [move("Focus"), BASE_SET_BOX_CONTROL, 4]
+    events += [paste, 1, 0, 3, 21, 43, 65]
+    events += [move("Focus"), ENTRY_BOX_CONTROL, 1]
+    events += [paste, 1, 0, 8, 11, 22, 33, 44, 55, 66, 77, 88]
+    events += [move("UndoOrRedo"), UNDO, paste, 1, 0, 2, 91, 92]
+    return with_pick_bytes(events)
+
+
 def main():
-    corpus = os.path.join(os.path.dirname(os.path.abspath(__file__)), "corpus")
+    corpus = os.path.join(HERE, "corpus")
     for name, data in [("full-base-set-wrap", full_base_set_wrap()),
-                       ("paste-then-pick", paste_then_pick())]:
+                       ("paste-then-pick", paste_then_pick()),
+                       ("base-set-wrap-small", base_set_wrap_small()),
+                       ("undo-each-kind", undo_each_kind()),
+                       ("typing-after-undo", typing_after_undo()),
+                       ("paste-lines", paste_lines())]:
         with open(os.path.join(corpus, name), "wb") as seed:
             seed.write(data)
 

@@ -72,6 +72,15 @@ const ChangeRow kChangeRows[] = {
     {"ClearCombinations", nothing, [](Selector& app) { app.press(ControlId::cmdClearComb); }},
     {"ClearAll", nothing, [](Selector& app) { app.press(ControlId::cmdClear); }},
     {"ClearBaseSet", nothing, [](Selector& app) { app.press(ControlId::cmdClearBaseSet); }},
+    // An undo ends the typing in a box: typed into again, the box makes a new step, and undoing
+    // it must not take back the step below as well.
+    {"TypingAgainAfterAnUndo",
+     [](Selector& app) {
+         app.click(ControlId::txtSelNumbers, 5);
+         app.typeBaseSet(5, "0");
+         app.play(Undo{});
+     },
+     [](Selector& app) { app.typeBaseSet(5, "7"); }},
     {"PastedLine", [](Selector& app) { app.click(ControlId::txtNumber, 0); },
      [](Selector& app) {
          app.random.script(drawInOrder(9));

@@ -8,6 +8,7 @@
 #include "TabOrder.h"
 
 #include <gtest/gtest.h>
+#include <typeinfo>
 
 namespace drawlet::testing {
 namespace {
@@ -67,6 +68,31 @@ TEST(StateSnapshot, TellsAChangeFromAFocusMove) {
     for (const SelectorState* changed : {&staleNumber, &hidden, &picked}) {
         EXPECT_FALSE(snapshot.looksLike(*changed));
     }
+}
+
+// The snapshot takes, restores and compares each group of the state whole: a state changed in
+// every field comes back exactly, and putting back any one group's default is a change the
+// player sees, but for the focus (no step) and the keys held (the present's, never restored).
+TEST(StateSnapshot, TakesRestoresAndComparesEveryGroupWhole) {
+    const SelectorState initial;
+    const SelectorState changed = everyFieldChanged();
+    const StateSnapshot neighbour(initial);
+    for (const StateSnapshot& snapshot :
+         {StateSnapshot(changed), StateSnapshot(changed, &neighbour)}) {
+        SelectorState restored = initial;
+        snapshot.restoreInto(restored);
+        EXPECT_EQ(restored.tabKeysDown, initial.tabKeysDown);
+        restored.tabKeysDown = changed.tabKeysDown;
+        EXPECT_TRUE(restored == changed);
+    }
+    const StateSnapshot snapshot(changed);
+    SelectorState::forEachGroupType([&]<typename Group>() {
+        SCOPED_TRACE(typeid(Group).name());
+        EXPECT_FALSE(group<Group>(changed) == group<Group>(initial)) << "not changed";
+        SelectorState oneGroupBack = changed;
+        group<Group>(oneGroupBack) = group<Group>(initial);
+        EXPECT_EQ(snapshot.looksLike(oneGroupBack), historyPart<Group>() != HistoryPart::Shown);
+    });
 }
 
 // 101 states, each with one more number typed into the base set, recorded one by one into a

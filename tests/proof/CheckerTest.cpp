@@ -5,11 +5,15 @@
 // The rules have teeth: each planted fault in an otherwise sound state is reported.
 
 #include "EventStorm.h"
+#include "HistoryModel.h"
+#include "SelectorDriver.h"
 #include "StormRandom.h"
 
 #include <functional>
 #include <gtest/gtest.h>
 #include <ostream>
+#include <type_traits>
+#include <typeinfo>
 
 namespace drawlet::storm {
 namespace {
@@ -77,6 +81,47 @@ const PlantedFault kFaults[] = {
 
 INSTANTIATE_TEST_SUITE_P(Checker, PlantedFaults, ::testing::ValuesIn(kFaults),
                          [](const auto& info) { return std::string(info.param.name); });
+
+// The storm's account of the history has teeth too: an undo that leaves any one group as the
+// change made it is reported, but for the keys held, which stay as they are.
+TEST(HistoryModel, ReportsAnUndoThatLeavesAnyGroupAsTheChangeMadeIt) {
+    const SelectorState before;
+    const SelectorState after = testing::everyFieldChanged();
+    SelectorState::forEachGroupType([&]<typename Group>() {
+        HistoryModel model(before);
+        model.played(after, std::nullopt);
+        SelectorState undone = before;
+        group<HeldKeys>(undone) = group<HeldKeys>(after);
+        group<Group>(undone) = group<Group>(after);
+        const bool heldKeys = std::is_same_v<Group, HeldKeys>;
+        EXPECT_EQ(model.undone(undone, true).has_value(), !heldKeys) << typeid(Group).name();
+    });
+}
+
+// The keys typed into one box are one step, until an undo ends the typing: typed into again,
+// the box makes a step of its own, and undoing it goes back only to where the undo left.
+TEST(HistoryModel, AnUndoEndsTheTypingInABox) {
+    const FocusTarget box{ControlId::txtSelNumbers, 0};
+    SelectorState started;
+    SelectorState sized = started;
+    sized.HScroll3.value = 10;
+    SelectorState typed[3] = {sized, sized, sized};
+    typed[0].txtSelNumbers[0].text = "1";
+    typed[1].txtSelNumbers[0].text = "12";
+    typed[2].txtSelNumbers[0].text = "3";
+
+    HistoryModel model(started);
+    model.played(sized, std::nullopt);
+    model.played(typed[0], box);
+    model.played(typed[1], box);
+    EXPECT_EQ(model.undoSteps(), 2U);
+    EXPECT_FALSE(model.undone(sized, true));
+    model.played(typed[2], box);
+    EXPECT_EQ(model.undoSteps(), 2U);
+    EXPECT_FALSE(model.undone(sized, true));
+    EXPECT_FALSE(model.undone(started, true));
+    EXPECT_TRUE(model.undone(started, true)) << "no step left to take";
+}
 
 } // namespace
 } // namespace drawlet::storm

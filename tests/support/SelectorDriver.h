@@ -40,6 +40,39 @@ inline std::vector<double> drawInOrder(int positions) {
     return values;
 }
 
+// A state that differs from the default in every field of every group.
+inline SelectorState everyFieldChanged() {
+    SelectorState state;
+    state.HScroll2 = {7, -1, 8, 2, 3};
+    state.HScroll1 = {12, 2, 30, 3, 4};
+    state.HScroll3 = {50, 5, 90, 4, 5};
+    for (TextBox& box : state.txtNumber) {
+        box = {"1", false, 1, 1};
+    }
+    for (TextBox& box : state.txtSelNumbers) {
+        box = {"2", false, 2, 2};
+    }
+    state.txtNumberToolTip = "tip";
+    state.lstNumbers = {"01 02 "};
+    state.lstSort.add("03");
+    state.lstPlaySort.add("04");
+    for (int position = 1; position <= kArraySize; ++position) {
+        state.CombNumbers[position] = 5;
+        state.PickIndex[position] = 6;
+    }
+    state.Option1 = {true, false};
+    state.typeOfSelection = SelectionType::None;
+    for (std::string* caption :
+         {&state.Label1, &state.Label2, &state.Label3, &state.Label4, &state.Label5, &state.Frame1,
+          &state.Frame2, &state.Frame3, &state.Command1}) {
+        *caption = "changed";
+    }
+    state.focus = {ControlId::Option1, 1};
+    state.focusMoves = 9;
+    state.tabKeysDown = 3;
+    return state;
+}
+
 struct Selector {
     SelectorState s;
     UndoHistory history;
