@@ -15,19 +15,19 @@
 namespace drawlet {
 namespace {
 
-// The bit of a key that a Tab move may leave down, 0 for any other key. Shift, Control and Alt
-// have consecutive codes.
-std::uint8_t tabKeyBit(int keyCode) {
+// The bit of a key that a Tab move or shortcut may leave down, 0 for any other key. Shift, Control
+// and Alt have consecutive codes.
+std::uint8_t commandKeyBit(int keyCode) {
     if (keyCode == keys::Tab) {
-        return TabKeys::Tab;
+        return CommandKeys::Tab;
     }
     if (keyCode >= keys::Shift && keyCode <= keys::Alt) {
-        return static_cast<std::uint8_t>(TabKeys::Shift << (keyCode - keys::Shift));
+        return static_cast<std::uint8_t>(CommandKeys::Shift << (keyCode - keys::Shift));
     }
     return 0;
 }
 
-// The modifiers held, as bits of tabKeysDown.
+// The modifiers held, as bits of commandKeysDown.
 std::uint8_t heldModifierBits(int held) {
     return static_cast<std::uint8_t>(
         (held & (modifiers::Shift | modifiers::Control | modifiers::Alt)) << 1);
@@ -36,8 +36,8 @@ std::uint8_t heldModifierBits(int held) {
 // The keys of a shortcut that ran are still down: their releases are not keys of the box.
 void holdShortcutKeys(SelectorState& state, int keyCode, int held) {
     if (keyCode != 0) {
-        state.tabKeysDown =
-            static_cast<std::uint8_t>(TabKeys::ShortcutKey | heldModifierBits(held));
+        state.commandKeysDown =
+            static_cast<std::uint8_t>(CommandKeys::ShortcutKey | heldModifierBits(held));
     }
 }
 
@@ -45,22 +45,22 @@ void holdShortcutKeys(SelectorState& state, int keyCode, int held) {
 // and any other key ends whatever a Tab move or shortcut left down.
 void notePressed(SelectorState& state, const KeyPressed& key) {
     if (key.keyCode == keys::Tab) {
-        state.tabKeysDown =
-            static_cast<std::uint8_t>(TabKeys::Tab | heldModifierBits(key.modifiers));
-    } else if (tabKeyBit(key.keyCode) == 0) {
-        state.tabKeysDown = 0;
+        state.commandKeysDown =
+            static_cast<std::uint8_t>(CommandKeys::Tab | heldModifierBits(key.modifiers));
+    } else if (commandKeyBit(key.keyCode) == 0) {
+        state.commandKeysDown = 0;
     }
 }
 
 // Whether a key's release belongs to a Tab move or a shortcut rather than to the box; it is
 // then no longer down.
 bool releasesATabMoveOrShortcut(SelectorState& state, const KeyReleased& key) {
-    std::uint8_t bit = tabKeyBit(key.keyCode);
-    if (bit == 0 && (state.tabKeysDown & TabKeys::ShortcutKey) != 0) {
-        bit = TabKeys::ShortcutKey;
+    std::uint8_t bit = commandKeyBit(key.keyCode);
+    if (bit == 0 && (state.commandKeysDown & CommandKeys::ShortcutKey) != 0) {
+        bit = CommandKeys::ShortcutKey;
     }
-    if (key.keyCode == keys::Tab || (state.tabKeysDown & bit) != 0) {
-        state.tabKeysDown = static_cast<std::uint8_t>(state.tabKeysDown & ~bit);
+    if (key.keyCode == keys::Tab || (state.commandKeysDown & bit) != 0) {
+        state.commandKeysDown = static_cast<std::uint8_t>(state.commandKeysDown & ~bit);
         return true;
     }
     return false;

@@ -120,12 +120,12 @@ using PlayerEvent = std::variant<KeyPressed, TextEdited, KeyReleased, Clicked, S
 bool apply(SelectorState& state, UndoHistory& history, RandomSource& random,
            const PlayerEvent& event);
 
-// The bits of SelectorState::tabKeysDown: Tab, and the modifiers one place above their bit in
-// the Shift argument. The keys of a shortcut (Ctrl+Z, Ctrl+V ...) follow the same rule: the
-// releases of its key and of the modifiers held with it are not keys typed into the box.
-namespace TabKeys {
+// The bits of SelectorState::commandKeysDown, the keys of the last focus move or command that
+// are still down: Tab, or a shortcut's key (Ctrl+Z, Ctrl+V ...), and the modifiers held with it,
+// one place above their bit in `modifiers`. Their releases are not keys typed into the box.
+namespace CommandKeys {
 enum : std::uint8_t { Tab = 1, Shift = 2, Control = 4, Alt = 8, ShortcutKey = 16 };
-} // namespace TabKeys
+} // namespace CommandKeys
 
 // Typing a key into a two-character box, as the toolkit hands it to the core: the key goes down
 // (the key filter may swallow its character), the box shows the text the key makes of its old

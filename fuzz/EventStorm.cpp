@@ -303,7 +303,7 @@ void EventStorm::playMove(ByteReader& bytes, std::uint8_t profile) {
         const ControlId control = anyFocusableControl(bytes.byte());
         const std::uint8_t where = bytes.byte();
         int index = 0;
-        if (control == ControlId::txtNumber || control == ControlId::txtSelNumbers) {
+        if (isBox({control, 0})) {
             // Mostly where the player can click: a shown box.
             const int shown =
                 control == ControlId::txtNumber ? state_.HScroll2.value + 1 : inUseCount(state_);
@@ -403,14 +403,18 @@ void EventStorm::typeKey(std::int16_t code) {
     drawlet::typeKey(play, focus, boxAt(state_, focus)->text, code, wholeTextSelected_);
 }
 
-void EventStorm::releaseKey(int keyCode, int shift) {
+void EventStorm::releaseKey(int keyCode, int modifiers) {
     const FocusTarget focus = state_.focus;
     if (focus.control == ControlId::txtNumber) {
-        apply(
-            StormEvent::of(Action::EntryKeyUp).at(focus.index).withValue(keyCode).withShift(shift));
+        apply(StormEvent::of(Action::EntryKeyUp)
+                  .at(focus.index)
+                  .withValue(keyCode)
+                  .withModifiers(modifiers));
     } else if (focus.control == ControlId::txtSelNumbers) {
-        apply(
-            StormEvent::of(Action::BaseKeyUp).at(focus.index).withValue(keyCode).withShift(shift));
+        apply(StormEvent::of(Action::BaseKeyUp)
+                  .at(focus.index)
+                  .withValue(keyCode)
+                  .withModifiers(modifiers));
     }
 }
 
@@ -490,7 +494,7 @@ void EventStorm::enterBaseSet(ByteReader& bytes) {
     }
 }
 
-// A box handler called directly with any index, key code and shift state.
+// A box handler called directly with any index, key code and modifiers.
 void EventStorm::callAnyBoxHandler(ByteReader& bytes) {
     const std::uint8_t which = bytes.byte() % 6;
     const bool entry = which < 3;
@@ -505,7 +509,7 @@ void EventStorm::callAnyBoxHandler(ByteReader& bytes) {
         apply(StormEvent::of(entry ? Action::EntryKeyUp : Action::BaseKeyUp)
                   .at(index)
                   .withValue(bytes.word())
-                  .withShift(bytes.word()));
+                  .withModifiers(bytes.word()));
         break;
     default:
         apply(StormEvent::of(entry ? Action::EntryGotFocus : Action::BaseGotFocus).at(index));
@@ -620,7 +624,7 @@ std::optional<std::string> EventStorm::execute(StormEvent& event) {
     case Action::EntryKeyUp:
     case Action::BaseKeyUp:
         event.accepted = play(KeyReleased{event.action == Action::EntryKeyUp ? entry() : baseSet(),
-                                          event.value, event.shift});
+                                          event.value, event.modifiers});
         break;
     case Action::EntryEdit:
     case Action::BaseEdit:

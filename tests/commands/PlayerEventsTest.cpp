@@ -32,7 +32,7 @@ struct TabRow {
     friend void PrintTo(const TabRow& row, std::ostream* out) { *out << row.name; }
     FocusTarget from;
     FocusTarget to; // where the toolkit's tab chain takes the focus
-    int shift;
+    int modifiers;
     std::vector<int> releases; // in the order the keys are let go, in the box the focus reached
     FocusTarget afterTyping;   // where a number typed there then sends the focus
     bool pressedHere = true;   // false: the keys went down elsewhere (another window, a shortcut)
@@ -91,12 +91,12 @@ TEST_P(TabRule, TheReleasesOfATabMoveStayOutOfTheBoxItReached) {
     ASSERT_EQ(textBefore.size(), 2U);
 
     if (row.pressedHere) {
-        if (row.shift != 0) {
-            app.play(
-                KeyPressed{.control = row.from, .keyCode = keys::Shift, .modifiers = row.shift});
+        if (row.modifiers != 0) {
+            app.play(KeyPressed{
+                .control = row.from, .keyCode = keys::Shift, .modifiers = row.modifiers});
         }
         EXPECT_TRUE(app.play(
-            KeyPressed{.control = row.from, .keyCode = keys::Tab, .modifiers = row.shift}));
+            KeyPressed{.control = row.from, .keyCode = keys::Tab, .modifiers = row.modifiers}));
         app.play(FocusArrived{row.to});
     }
     for (const int key : row.releases) {

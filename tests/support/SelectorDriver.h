@@ -69,7 +69,7 @@ inline SelectorState everyFieldChanged() {
     }
     state.focus = {ControlId::Option1, 1};
     state.focusMoves = 9;
-    state.tabKeysDown = 3;
+    state.commandKeysDown = 3;
     return state;
 }
 
