@@ -85,8 +85,14 @@ void showSlider(QScrollBar* widget, const ScrollBar& slider) {
 // else passes as before.
 class QuietUnfocusedBoxes {
 public:
-    QuietUnfocusedBoxes() {
-        if (QAccessible::isActive() && !quiet_) {
+    // `container`, when given, is hidden and shown again within this render; what is said of
+    // it in between is not said either.
+    explicit QuietUnfocusedBoxes(const QObject* container = nullptr) {
+        if (quiet_) {
+            return;
+        }
+        if (QAccessible::isActive()) {
+            container_ = container;
             previous_ = QAccessible::installUpdateHandler(&pass);
             quiet_ = true;
             installed_ = true;
@@ -96,6 +102,7 @@ public:
         if (installed_) {
             QAccessible::installUpdateHandler(previous_);
             quiet_ = false;
+            container_ = nullptr;
         }
     }
     QuietUnfocusedBoxes(const QuietUnfocusedBoxes&) = delete;
@@ -104,7 +111,8 @@ public:
 private:
     static void pass(QAccessibleEvent* event) {
         const auto* box = qobject_cast<const QLineEdit*>(event->object());
-        if (box != nullptr && !box->hasFocus()) {
+        if ((box != nullptr && !box->hasFocus()) ||
+            (container_ != nullptr && event->object() == container_)) {
             return;
         }
         if (previous_ != nullptr) {
@@ -118,15 +126,46 @@ private:
     }
 
     static inline QAccessible::UpdateHandler previous_ = nullptr;
+    static inline const QObject* container_ = nullptr;
     static inline bool quiet_ = false; // one is installed; a nested one leaves it be
     bool installed_ = false;
 };
 
+// The container to hide for a moment while several of its boxes change at once, or null: none
+// is hidden while the focus is inside it, which hiding would send elsewhere.
+QWidget* hiddenAround(QWidget* container, std::size_t changes) {
+    const QWidget* focused = QApplication::focusWidget();
+    const bool hide = container != nullptr && changes > 1 && !container->isHidden() &&
+                      !(focused != nullptr && container->isAncestorOf(focused));
+    return hide ? container : nullptr;
+}
+
+// A box written while shown is marked for repainting, and at the next paint Qt weighs every
+// marked widget against its siblings one by one: for a hundred boxes that costs more than
+// their text layout. When many boxes of a container are written at once, the container is
+// hidden around the writes and shown again, so it is repainted as one piece and the hidden
+// boxes mark nothing. Hiding and showing it costs about a third of a box's marking for every
+// shown box, so it pays when at least a third of the shown boxes change.
 template <std::size_t Count>
-void showBoxTexts(const std::array<QLineEdit*, Count>& widgets, const BoxRow<Count>& boxes,
+void showBoxTexts(QWidget* container, const std::array<QLineEdit*, Count>& widgets,
+                  const BoxRow<Count>& boxes,
                   std::array<std::optional<std::string>, Count>& shown) {
-    const QuietUnfocusedBoxes quiet;
+    std::size_t changes = 0;
+    std::size_t visible = 0;
     std::size_t i = 0;
+    for (const TextBox& box : boxes) {
+        changes += shown[i] != box.text ? 1 : 0;
+        visible += widgets[i++]->isHidden() ? 0 : 1;
+    }
+    if (changes == 0) {
+        return;
+    }
+    QWidget* hidden = 3 * changes >= visible ? hiddenAround(container, changes) : nullptr;
+    const QuietUnfocusedBoxes quiet(hidden);
+    if (hidden != nullptr) {
+        hidden->hide();
+    }
+    i = 0;
     for (const TextBox& box : boxes) {
         showChanged(shown[i], box.text, [widget = widgets[i]](const QString& text) {
             if (widget->text() != text) {
@@ -136,12 +175,14 @@ void showBoxTexts(const std::array<QLineEdit*, Count>& widgets, const BoxRow<Cou
         });
         ++i;
     }
+    if (hidden != nullptr) {
+        hidden->show();
+    }
 }
 
 // Showing child widgets one by one costs a round trip to the display server each while the
 // pointer is over the window; when several boxes change at once their container is hidden
-// around the changes so it is paid once. Not while the focus is inside the container: hiding
-// it would send the focus elsewhere.
+// around the changes so it is paid once.
 template <std::size_t Count>
 void showBoxVisibility(QWidget* container, const std::array<QLineEdit*, Count>& widgets,
                        const BoxRow<Count>& boxes) {
@@ -156,17 +197,15 @@ void showBoxVisibility(QWidget* container, const std::array<QLineEdit*, Count>& 
     if (changes.empty()) {
         return;
     }
-    const QWidget* focused = QApplication::focusWidget();
-    const bool batch = container != nullptr && changes.size() > 1 && !container->isHidden() &&
-                       !(focused != nullptr && container->isAncestorOf(focused));
-    if (batch) {
-        container->hide();
+    QWidget* hidden = hiddenAround(container, changes.size());
+    if (hidden != nullptr) {
+        hidden->hide();
     }
     for (const auto& [widget, visible] : changes) {
         widget->setHidden(!visible);
     }
-    if (batch) {
-        container->show();
+    if (hidden != nullptr) {
+        hidden->show();
     }
 }
 
@@ -243,8 +282,8 @@ void renderState(const DrawletControls& c, const SelectorState& state, ShownText
             showSlider(static_cast<QScrollBar*>(widgetFor(c, {row.id, 0})), state.*row.bar);
         }
     }
-    showBoxTexts(c.txtNumber, state.txtNumber, shown.entryBoxes);
-    showBoxTexts(c.txtSelNumbers, state.txtSelNumbers, shown.baseSetBoxes);
+    showBoxTexts(nullptr, c.txtNumber, state.txtNumber, shown.entryBoxes);
+    showBoxTexts(c.Frame2, c.txtSelNumbers, state.txtSelNumbers, shown.baseSetBoxes);
     showBoxVisibility(nullptr, c.txtNumber, state.txtNumber);
     showBoxVisibility(c.Frame2, c.txtSelNumbers, state.txtSelNumbers);
     if (shown.lines != state.lstNumbers) {
