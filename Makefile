@@ -25,7 +25,7 @@ TEST_DEPS := \
 	xauth x11-utils x11-xserver-utils \
 	dbus dbus-x11 at-spi2-core python3-gi python3-pyatspi gir1.2-atspi-2.0 \
 	librsvg2-bin appstream desktop-file-utils dpkg-dev file \
-	lintian reuse debootstrap \
+	debhelper devscripts autopkgtest lintian reuse debootstrap \
 	qt6ct imagemagick \
 	orca weston xclip
 
@@ -111,11 +111,12 @@ bench: deps
 		if [ -f "$$b" ] && [ -x "$$b" ]; then echo "== $$b"; "$$b"; fi; \
 	done
 
+# The Debian source package and its .deb in build/package/, built from debian/ by
+# dpkg-buildpackage as Debian's build machines build it, the tests included (set
+# DEB_BUILD_OPTIONS=nocheck to leave them out).
 package: deps
-	cmake --preset release
-	cmake --build --preset release
-	cd build/release && cpack -G DEB
-	@ls -1 build/release/*.deb
+	scripts/build-deb.sh build/package
+	@ls -1 build/package/*.dsc build/package/*.deb
 
 format: deps
 	@files=$$(git ls-files --cached --others --exclude-standard -- $(SOURCE_DIRS) | grep -E '\.(cpp|h)$$' || true); \

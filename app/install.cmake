@@ -2,7 +2,8 @@
 #
 # SPDX-License-Identifier: GPL-3.0-or-later
 
-# Install rules. The Debian package made of them is set up at the top level.
+# Install rules. The Debian package (debian/ at the top) is made of what they install, with
+# its copyright file and changelog added by debhelper.
 #
 # The layout is what a Linux desktop looks for: the program on the PATH, its launcher, its
 # AppStream description for software centres, and a scalable icon under the application id.
@@ -17,22 +18,6 @@ install(FILES ${CMAKE_CURRENT_SOURCE_DIR}/${DRAWLET_APP_ID}.metainfo.xml
 install(FILES ${CMAKE_CURRENT_SOURCE_DIR}/${DRAWLET_APP_ID}.svg
         DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)
 
-# The manual page and the changelog are installed compressed, as Debian wants them:
-# gzip -9n keeps neither name nor time stamp, so the same sources give the same package.
-set(drawlet_compressed)
-foreach(doc drawlet-selector.1 debian/changelog)
-    get_filename_component(name ${doc} NAME)
-    add_custom_command(OUTPUT ${CMAKE_CURRENT_BINARY_DIR}/${name}.gz
-        COMMAND gzip -9n -c ${CMAKE_CURRENT_SOURCE_DIR}/${doc} > ${name}.gz
-        DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/${doc}
-        VERBATIM)
-    list(APPEND drawlet_compressed ${CMAKE_CURRENT_BINARY_DIR}/${name}.gz)
-endforeach()
-add_custom_target(drawlet_docs ALL DEPENDS ${drawlet_compressed})
-
-set(drawlet_docdir ${CMAKE_INSTALL_DATADIR}/doc/drawlet-selector)
-install(FILES ${CMAKE_CURRENT_BINARY_DIR}/drawlet-selector.1.gz
+# The manual page goes in as it is; a package compresses it the way its system wants.
+install(FILES ${CMAKE_CURRENT_SOURCE_DIR}/drawlet-selector.1
         DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
-install(FILES ${CMAKE_CURRENT_SOURCE_DIR}/debian/copyright
-              ${CMAKE_CURRENT_BINARY_DIR}/changelog.gz
-        DESTINATION ${drawlet_docdir})

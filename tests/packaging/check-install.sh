@@ -8,54 +8,24 @@
 # where a desktop looks for them, and that they name each other correctly.
 #
 # With --fresh-root it installs the Debian package instead, the way a user would, into a copy
-# of $DRAWLET_FRESH_ROOT: a bare Debian 12 (debootstrap --variant=minbase, as a folder or a
-# .tar.gz) that never built the program. The window has to open there on an X screen with
-# nothing but the package's own dependencies, and purging the package (and what it pulled in)
-# has to leave the tree as it was. That needs root, chroot and the package mirror, and takes
-# minutes, so it runs only when DRAWLET_FRESH_ROOT is set; otherwise it reports itself skipped.
+# of the bare Debian 12 root that $DRAWLET_FRESH_ROOT names (see fresh-root.sh). The window
+# has to open there on an X screen with nothing but the package's own dependencies, and
+# purging the package (and what it pulled in) has to leave the tree as it was.
 #
 # Usage: check-install.sh CMAKE BUILD_DIR STAGE_DIR APP_ID
 #        check-install.sh --fresh-root DEB_DIR
 set -euo pipefail
 
-skipped=77
-
 check_in_fresh_root() {
-    local debs=("$1"/*.deb)
-    if [[ -z "${DRAWLET_FRESH_ROOT:-}" ]]; then
-        echo "Skipped: set DRAWLET_FRESH_ROOT to a bare Debian 12 root to run this check."
-        exit $skipped
-    fi
+    local debs=("$1"/drawlet-selector_*.deb)
+    here=$(dirname "${BASH_SOURCE[0]}")
+    source "$here/fresh-root.sh"
     [[ -f "${debs[0]}" ]] || { echo "FAIL: no package in $1" >&2; exit 1; }
 
-    root=$(mktemp -d /var/tmp/drawlet-fresh-root.XXXXXX)
     # The virtual screen runs out here; the program in the root reaches it through the
     # abstract X socket, which a chroot shares.
-    source "$(dirname "${BASH_SOURCE[0]}")/../../scripts/virtual-screen.sh"
-    remove_root() {
-        vs_cleanup
-        umount "$root/proc" "$root/dev" 2>/dev/null || true
-        # Never delete a tree that still has the machine's own /dev mounted inside it.
-        if grep -q " $root/" /proc/mounts; then
-            echo "warning: $root is still mounted; left in place" >&2
-        else
-            rm -rf "$root" "$root.log"
-        fi
-    }
-    trap remove_root EXIT
-    if [[ -d "$DRAWLET_FRESH_ROOT" ]]; then
-        cp -a "$DRAWLET_FRESH_ROOT/." "$root/"
-    else
-        tar -C "$root" -xzf "$DRAWLET_FRESH_ROOT"
-    fi
-    mount -t proc proc "$root/proc"
-    mount --bind /dev "$root/dev"
-    in_root() {
-        chroot "$root" env -i PATH=/usr/sbin:/usr/bin:/sbin:/bin HOME=/root LANG=C.UTF-8 \
-            DEBIAN_FRONTEND=noninteractive "$@" </dev/null
-    }
-    # apt's chatter is shown only when a step fails.
-    quietly() { in_root "$@" >"$root.log" 2>&1 || { cat "$root.log" >&2; exit 1; }; }
+    source "$here/../../scripts/virtual-screen.sh"
+    enter_fresh_root
     # Everything but what apt and dpkg keep about themselves, logs and caches.
     snapshot() {
         in_root find / -xdev \( -path /proc -o -path /dev -o -path /tmp -o -path /run \
@@ -63,12 +33,11 @@ check_in_fresh_root() {
             -prune -o -print | LC_ALL=C sort
     }
 
-    quietly apt-get update
     local before
     before=$(snapshot)
     cp "${debs[0]}" "$root/tmp/"
     # Recommends stay out: the package has to work with what it depends on.
-    quietly apt-get install -y --no-install-recommends "/tmp/$(basename "${debs[0]}")"
+    apt_install "/tmp/$(basename "${debs[0]}")"
     rm "$root/tmp/$(basename "${debs[0]}")"
 
     cat >"$vs_workdir/launch" <<LAUNCH
@@ -116,9 +85,7 @@ fail() {
 
 expected=(
     "bin/drawlet-selector"
-    "share/doc/drawlet-selector/changelog.gz"
-    "share/doc/drawlet-selector/copyright"
-    "share/man/man1/drawlet-selector.1.gz"
+    "share/man/man1/drawlet-selector.1"
     "share/applications/$app_id.desktop"
     "share/icons/hicolor/scalable/apps/$app_id.svg"
     "share/metainfo/$app_id.metainfo.xml"
