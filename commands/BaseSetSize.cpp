@@ -6,7 +6,6 @@
 
 #include "NumberText.h"
 #include "PlayNumbers.h"
-#include "Sliders.h"
 
 namespace drawlet {
 
@@ -14,6 +13,15 @@ void showBoxesInUse(SelectorState& state, int inUse) {
     for (int i = 0; i < kBaseSetBoxes; ++i) {
         state.txtSelNumbers[i].visible = i + 1 <= inUse;
     }
+}
+
+void HScroll3_Change(SelectorState& state) {
+    state.lstPlaySort.clear();
+    const int inUse = inUseCount(state);
+    showBoxesInUse(state, inUse);
+    state.Command1 = autoFillCaption(inUse, autoFillStart(state), state.HScroll3.value - 1);
+    state.Frame2 = baseSetCaption(inUse);
+    Display_Play_Numbers(state);
 }
 
 void Command1_Click(SelectorState& state) {

@@ -8,10 +8,14 @@
 
 namespace drawlet {
 
-// The auto-fill start Option1(0..1) and the auto-fill button Command1, which with the base set
-// size slider HScroll3 (Sliders.h) decide which base set boxes are in use and can fill them with
-// consecutive numbers; the boxes keep their texts when they leave use and show them again when
-// they return.
+// The base set's reach: the base set size slider HScroll3, the auto-fill start Option1(0..1) and
+// the auto-fill button Command1. The size and the start decide which base set boxes are in use;
+// auto-fill writes consecutive numbers into them. The boxes keep their texts when they leave use
+// and show them again when they return.
+
+// The base set size changed: shows exactly the boxes in use, rewrites the captions of Command1
+// and Frame2, and rebuilds the play numbers.
+void HScroll3_Change(SelectorState& state);
 
 // Auto-fill: writes start, start + 1, ... into the boxes in use, then runs HScroll3_Change.
 void Command1_Click(SelectorState& state);

@@ -4,82 +4,106 @@
 
 #include "PlayerEvents.h"
 
-#include "BaseSetEntry.h"
-#include "BaseSetSize.h"
 #include "BoxText.h"
-#include "CombinationEntry.h"
+#include "Controls.h"
 #include "PastedNumbers.h"
-#include "PlayNumbers.h"
-#include "RandomPick.h"
-#include "Resets.h"
 #include "TabOrder.h"
 
-#include <iterator>
 #include <optional>
 #include <type_traits>
 
 namespace drawlet {
 namespace {
 
-// The bit of a key that a Tab move may leave down, 0 for any other key. Shift, Control and Alt
-// have consecutive codes.
-std::uint8_t tabKeyBit(int keyCode) {
+// The bit of a key that a Tab move or shortcut may leave down, 0 for any other key. Shift, Control
+// and Alt have consecutive codes.
+std::uint8_t commandKeyBit(int keyCode) {
     if (keyCode == keys::Tab) {
-        return TabKeys::Tab;
+        return CommandKeys::Tab;
     }
     if (keyCode >= keys::Shift && keyCode <= keys::Alt) {
-        return static_cast<std::uint8_t>(TabKeys::Shift << (keyCode - keys::Shift));
+        return static_cast<std::uint8_t>(CommandKeys::Shift << (keyCode - keys::Shift));
     }
     return 0;
 }
 
-// The modifiers held, as bits of tabKeysDown.
-std::uint8_t heldModifierBits(int shift) {
+// The modifiers held, as bits of commandKeysDown.
+std::uint8_t heldModifierBits(int held) {
     return static_cast<std::uint8_t>(
-        (shift & (modifiers::Shift | modifiers::Control | modifiers::Alt)) << 1);
-}
-
-// The handlers of the buttons that take nothing but the state.
-using Command = void (*)(SelectorState&);
-struct CommandButton {
-    ControlId button;
-    Command click;
-};
-constexpr CommandButton kCommandButtons[] = {
-    {ControlId::cmdClearComb, cmdClearComb_Click},
-    {ControlId::cmdClear, cmdClear_Click},
-    {ControlId::cmdClearBaseSet, cmdClearBaseSet_Click},
-    {ControlId::Command1, Command1_Click},
-};
-constexpr ControlId kTypeButtons[] = {ControlId::optExclusion, ControlId::optInclusion,
-                                      ControlId::optNone}; // in the order of SelectionType
-
-bool isBoxControl(FocusTarget control) {
-    return control.control == ControlId::txtNumber || control.control == ControlId::txtSelNumbers;
+        (held & (modifiers::Shift | modifiers::Control | modifiers::Alt)) << 1);
 }
 
 // The keys of a shortcut that ran are still down: their releases are not keys of the box.
-void holdShortcutKeys(SelectorState& state, int keyCode, int shift) {
+void holdShortcutKeys(SelectorState& state, int keyCode, int held) {
     if (keyCode != 0) {
-        state.tabKeysDown =
-            static_cast<std::uint8_t>(TabKeys::ShortcutKey | heldModifierBits(shift));
+        state.commandKeysDown =
+            static_cast<std::uint8_t>(CommandKeys::ShortcutKey | heldModifierBits(held));
     }
+}
+
+// A key goes down: Tab starts a Tab move whose keys are still down, a modifier changes nothing,
+// and any other key ends whatever a Tab move or shortcut left down.
+void notePressed(SelectorState& state, const KeyPressed& key) {
+    if (key.keyCode == keys::Tab) {
+        state.commandKeysDown =
+            static_cast<std::uint8_t>(CommandKeys::Tab | heldModifierBits(key.modifiers));
+    } else if (commandKeyBit(key.keyCode) == 0) {
+        state.commandKeysDown = 0;
+    }
+}
+
+// Whether a key's release belongs to a Tab move or a shortcut rather than to the box; it is
+// then no longer down.
+bool releasesATabMoveOrShortcut(SelectorState& state, const KeyReleased& key) {
+    std::uint8_t bit = commandKeyBit(key.keyCode);
+    if (bit == 0 && (state.commandKeysDown & CommandKeys::ShortcutKey) != 0) {
+        bit = CommandKeys::ShortcutKey;
+    }
+    if (key.keyCode == keys::Tab || (state.commandKeysDown & bit) != 0) {
+        state.commandKeysDown = static_cast<std::uint8_t>(state.commandKeysDown & ~bit);
+        return true;
+    }
+    return false;
 }
 
 bool applyEvent(SelectorState& state, RandomSource& random, const PlayerEvent& event);
 
+// Types the pasted numbers as the player types them, from the box with the focus on: each
+// number goes into the box the focus has reached, replacing what it held, as the whole text
+// of a box is selected when the focus arrives. In the entry row the focus returns to the
+// first box after each stored combination, and typing stops once the list is full; in the
+// base set it stops after the last box in use.
+bool typePasted(SelectorState& state, RandomSource& random, const Pasted& paste) {
+    const std::optional<std::string> digits = pastedDigits(paste.text);
+    const bool entryRow = paste.box.control == ControlId::txtNumber;
+    if (!digits || !isBox(paste.box) || paste.box != state.focus ||
+        boxAt(state, paste.box) == nullptr || !isShown(state, paste.box) ||
+        (entryRow && state.lstNumbers.size() >= kMaxCombinations)) {
+        return false;
+    }
+    const auto play = [&](const PlayerEvent& event) { return applyEvent(state, random, event); };
+    for (std::size_t next = 0; next < digits->size(); next += 2) {
+        const FocusTarget box = state.focus;
+        const std::string number = digits->substr(next, 2);
+        typeKey(play, box, boxAt(state, box)->text, number[0], true);
+        typeKey(play, box, boxAt(state, box)->text, number[1], false);
+        const bool full = entryRow ? state.lstNumbers.size() >= kMaxCombinations
+                                   : state.focus.index != box.index + 1;
+        if (full || !isBox(state.focus)) {
+            break;
+        }
+    }
+    return true;
+}
+
+// Hands each event to what handles it.
 struct Applier {
     SelectorState& state;
     RandomSource& random;
 
     bool operator()(const KeyPressed& key) const {
-        if (key.keyCode == keys::Tab) {
-            state.tabKeysDown =
-                static_cast<std::uint8_t>(TabKeys::Tab | heldModifierBits(key.shift));
-        } else if (tabKeyBit(key.keyCode) == 0) {
-            state.tabKeysDown = 0;
-        }
-        if (key.character == 0 || !isBoxControl(key.control)) {
+        notePressed(state, key);
+        if (key.character == 0 || !isBox(key.control)) {
             return true;
         }
         return passesKeyFilter(key.character);
@@ -91,41 +115,17 @@ struct Applier {
     }
 
     bool operator()(const KeyReleased& key) const {
-        std::uint8_t bit = tabKeyBit(key.keyCode);
-        if (bit == 0 && (state.tabKeysDown & TabKeys::ShortcutKey) != 0) {
-            bit = TabKeys::ShortcutKey;
-        }
-        if (key.keyCode == keys::Tab || (state.tabKeysDown & bit) != 0) {
-            state.tabKeysDown = static_cast<std::uint8_t>(state.tabKeysDown & ~bit);
+        if (releasesATabMoveOrShortcut(state, key) || boxAt(state, key.control) == nullptr) {
             return false;
         }
-        if (boxAt(state, key.control) == nullptr) {
-            return false;
-        }
-        if (key.control.control == ControlId::txtNumber) {
-            txtNumber_KeyUp(state, random, key.control.index);
-        } else {
-            txtSelNumbers_KeyUp(state, key.control.index);
-        }
+        controlRow(key.control.control)->keyUp(state, random, key.control.index);
         return true;
     }
 
     bool operator()(const Clicked& click) const {
-        const ControlId button = click.button.control;
-        if (button == ControlId::cmdPick) {
-            cmdPick_Click(state, random);
-        } else if (button == ControlId::Option1) {
-            chooseAutoFillStart(state, click.button.index);
-        }
-        for (const CommandButton& command : kCommandButtons) {
-            if (command.button == button) {
-                command.click(state);
-            }
-        }
-        for (std::size_t type = 0; type < std::size(kTypeButtons); ++type) {
-            if (kTypeButtons[type] == button) {
-                chooseTypeOfSelection(state, static_cast<SelectionType>(type));
-            }
+        const Control* row = controlRow(click.button.control);
+        if (row != nullptr && row->click != nullptr) {
+            row->click(state, random, click.button.index);
         }
         return true;
     }
@@ -145,40 +145,9 @@ struct Applier {
     bool operator()(const Redo&) const { return false; }
 
     bool operator()(const Pasted& paste) const {
-        const bool typed = typePasted(paste);
-        holdShortcutKeys(state, paste.keyCode, paste.shift);
+        const bool typed = typePasted(state, random, paste);
+        holdShortcutKeys(state, paste.keyCode, paste.modifiers);
         return typed;
-    }
-
-    // Types the pasted numbers as the player types them, from the box with the focus on: each
-    // number goes into the box the focus has reached, replacing what it held, as the whole text
-    // of a box is selected when the focus arrives. In the entry row the focus returns to the
-    // first box after each stored combination, and typing stops once the list is full; in the
-    // base set it stops after the last box in use.
-    bool typePasted(const Pasted& paste) const {
-        const std::optional<std::string> digits = pastedDigits(paste.text);
-        const bool entryRow = paste.box.control == ControlId::txtNumber;
-        if (!digits || !isBoxControl(paste.box) || paste.box != state.focus ||
-            boxAt(state, paste.box) == nullptr || !isShown(state, paste.box) ||
-            (entryRow && state.lstNumbers.size() >= kMaxCombinations)) {
-            return false;
-        }
-        for (std::size_t next = 0; next < digits->size(); next += 2) {
-            const FocusTarget box = state.focus;
-            const std::string number = digits->substr(next, 2);
-            for (const std::string& text : {number.substr(0, 1), number}) {
-                const int key = text.back();
-                applyEvent(state, random, KeyPressed{box, key, 0, key});
-                applyEvent(state, random, TextEdited{box, text});
-                applyEvent(state, random, KeyReleased{box, key, 0});
-            }
-            const bool full = entryRow ? state.lstNumbers.size() >= kMaxCombinations
-                                       : state.focus.index != box.index + 1;
-            if (full || !isBoxControl(state.focus)) {
-                break;
-            }
-        }
-        return true;
     }
 };
 
@@ -202,7 +171,7 @@ std::uint32_t historyGroup(const PlayerEvent& event) {
     } else if (const auto* release = std::get_if<KeyReleased>(&event)) {
         box = release->control;
     }
-    if (!isBoxControl(box)) {
+    if (!isBox(box)) {
         return 0;
     }
     return (static_cast<std::uint32_t>(box.control) << 16) +
@@ -214,7 +183,7 @@ template <typename Step>
 bool stepThroughHistory(SelectorState& state, UndoHistory& history, const Step& step) {
     constexpr bool undo = std::is_same_v<Step, Undo>;
     const bool stepped = undo ? history.undo(state) : history.redo(state);
-    holdShortcutKeys(state, step.keyCode, step.shift);
+    holdShortcutKeys(state, step.keyCode, step.modifiers);
     return stepped;
 }
 

@@ -13,7 +13,6 @@
 
 #include "RandomSource.h"
 #include "SelectorState.h"
-#include "Sliders.h"
 #include "UndoHistory.h"
 
 #include <cstdint>
@@ -39,7 +38,7 @@ enum : int { Shift = 1, Control = 2, Alt = 4 };
 struct KeyPressed {
     FocusTarget control;
     int keyCode = 0;
-    int shift = 0;
+    int modifiers = 0; // every modifier held with it, added up as above
     int character = 0;
 };
 
@@ -53,7 +52,7 @@ struct TextEdited {
 struct KeyReleased {
     FocusTarget control;
     int keyCode = 0;
-    int shift = 0;
+    int modifiers = 0;
 };
 
 // A button is clicked or chosen: cmdPick, cmdClearComb, cmdClear, cmdClearBaseSet, Command1,
@@ -62,9 +61,9 @@ struct Clicked {
     FocusTarget button;
 };
 
-// A completed move of a slider (see moveSlider).
+// A completed move of a slider (see moveSlider in Controls.h).
 struct SliderMoved {
-    SliderId slider = SliderId::HScroll1;
+    ControlId slider = ControlId::HScroll1;
     int value = 0;
 };
 
@@ -74,18 +73,19 @@ struct FocusArrived {
 };
 
 // The player's edit commands, by their shortcut keys or from a box's context menu. `keyCode`
-// and `shift` are the shortcut's key and the modifiers held with it, 0 from a menu or the mouse.
+// and `modifiers` are the shortcut's key and the modifiers held with it, 0 from a menu or the
+// mouse.
 
 // Ctrl+Z: the last change is undone.
 struct Undo {
     int keyCode = 0;
-    int shift = 0;
+    int modifiers = 0;
 };
 
 // Ctrl+Shift+Z or Ctrl+Y: the last change undone is made again.
 struct Redo {
     int keyCode = 0;
-    int shift = 0;
+    int modifiers = 0;
 };
 
 // A text pasted into the box with the focus (Ctrl+V, Shift+Insert, the context menu, the middle
@@ -95,7 +95,7 @@ struct Pasted {
     FocusTarget box;
     std::string text;
     int keyCode = 0;
-    int shift = 0;
+    int modifiers = 0;
 };
 
 using PlayerEvent = std::variant<KeyPressed, TextEdited, KeyReleased, Clicked, SliderMoved,
@@ -120,11 +120,45 @@ using PlayerEvent = std::variant<KeyPressed, TextEdited, KeyReleased, Clicked, S
 bool apply(SelectorState& state, UndoHistory& history, RandomSource& random,
            const PlayerEvent& event);
 
-// The bits of SelectorState::tabKeysDown: Tab, and the modifiers one place above their bit in
-// the Shift argument. The keys of a shortcut (Ctrl+Z, Ctrl+V ...) follow the same rule: the
-// releases of its key and of the modifiers held with it are not keys typed into the box.
-namespace TabKeys {
+// The bits of SelectorState::commandKeysDown, the keys of the last focus move or command that
+// are still down: Tab, or a shortcut's key (Ctrl+Z, Ctrl+V ...), and the modifiers held with it,
+// one place above their bit in `modifiers`. Their releases are not keys typed into the box.
+namespace CommandKeys {
 enum : std::uint8_t { Tab = 1, Shift = 2, Control = 4, Alt = 8, ShortcutKey = 16 };
-} // namespace TabKeys
+} // namespace CommandKeys
+
+// Typing a key into a two-character box, as the toolkit hands it to the core: the key goes down
+// (the key filter may swallow its character), the box shows the text the key makes of its old
+// one, and the key comes up. A pasted line is typed this way key by key; the test driver and the
+// fuzzer type every key this way, so the three never drift apart.
+
+// The text a two-character box holds after one key, as a line edit makes it: the key replaces a
+// selected text, a character goes in while there is room, Backspace removes the last one (or the
+// selected text).
+inline std::string textAfterKey(const std::string& text, int key, bool wholeTextSelected) {
+    const bool replaces = wholeTextSelected && !text.empty();
+    if (key == keys::Backspace) {
+        return replaces || text.empty() ? std::string() : text.substr(0, text.size() - 1);
+    }
+    const char typed = static_cast<char>(key);
+    if (replaces) {
+        return std::string(1, typed);
+    }
+    return text.size() < 2 ? text + typed : text;
+}
+
+// Types one key into `box`, which holds `text`: `play` takes each event and tells whether the
+// control took it. The box tells its text only when the key changed it, as a line edit does.
+template <typename Play>
+void typeKey(Play&& play, FocusTarget box, const std::string& text, int key,
+             bool wholeTextSelected) {
+    if (play(PlayerEvent{KeyPressed{box, key, 0, key}})) {
+        const std::string after = textAfterKey(text, key, wholeTextSelected);
+        if (after != text) {
+            play(PlayerEvent{TextEdited{box, after}});
+        }
+    }
+    play(PlayerEvent{KeyReleased{box, key, 0}});
+}
 
 } // namespace drawlet

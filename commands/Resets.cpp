@@ -5,9 +5,10 @@
 #include "Resets.h"
 
 #include "BaseSetSize.h"
-#include "Focus.h"
+#include "CombinationEntry.h"
 #include "PlayNumbers.h"
 #include "Quantity.h"
+#include "TypeOfSelection.h"
 
 namespace drawlet {
 namespace {

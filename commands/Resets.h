@@ -19,6 +19,11 @@ inline void cmdClearComb_Click(SelectorState& state) {
     resetCombinations(state);
 }
 
+// The pick size HScroll2 changed: the combination reset for the new size.
+inline void HScroll2_Change(SelectorState& state) {
+    resetCombinations(state);
+}
+
 // "Clear All": the combination reset, and every base set text and stored number thrown away too;
 // Exclude is selected, the focus goes to the first entry box and the play numbers are rebuilt.
 // Sizes and visibility stay.

@@ -28,7 +28,7 @@ bool onSelectionType(FocusTarget focus) {
 }
 
 // The number lines end with a space after the last number.
-std::string trimmed(std::string text) {
+std::string withoutTrailingSpaces(std::string text) {
     while (!text.empty() && text.back() == ' ') {
         text.pop_back();
     }
@@ -56,7 +56,7 @@ std::string resultAnnouncement(const SpokenResults& before, const SpokenResults&
         sentences.push_back(after.Label2);
     }
     if (after.Frame1 != before.Frame1 || after.Label3 != before.Label3) {
-        const std::string numbers = trimmed(after.Label3);
+        const std::string numbers = withoutTrailingSpaces(after.Label3);
         sentences.push_back(numbers.empty() ? after.Frame1 : after.Frame1 + ": " + numbers);
     }
     if (after.baseSetNumbers == 0 && before.baseSetNumbers > 0) {

@@ -4,8 +4,8 @@
 
 #include "Startup.h"
 
-#include "Focus.h"
-#include "Sliders.h"
+#include "CombinationEntry.h"
+#include "Resets.h"
 
 namespace drawlet {
 

@@ -4,60 +4,39 @@
 
 #include "TabOrder.h"
 
+#include "Controls.h"
 #include "Focus.h"
-#include "PlayNumbers.h"
 
 #include <algorithm>
-#include <array>
+#include <vector>
 
 namespace drawlet {
 namespace {
 
-constexpr std::size_t kTabStops = kEntryBoxes + kBaseSetBoxes + 16;
-
-constexpr std::array<FocusTarget, kTabStops> buildTabOrder() {
-    std::array<FocusTarget, kTabStops> order{};
-    std::size_t next = 0;
-    const auto add = [&](ControlId control, int index = 0) { order[next++] = {control, index}; };
-    for (int i = 0; i <= 5; ++i) {
-        add(ControlId::txtNumber, i);
+// Every place of the table, one box of a control array at a time.
+std::vector<FocusTarget> buildTabOrder() {
+    std::vector<FocusTarget> order;
+    for (const Control& row : controlTable()) {
+        const int step = row.first <= row.last ? 1 : -1;
+        for (int index = row.first;; index += step) {
+            order.push_back({row.id, index});
+            if (index == row.last) {
+                break;
+            }
+        }
     }
-    for (const ControlId control : {ControlId::lstNumbers, ControlId::cmdClear, ControlId::Label3,
-                                    ControlId::HScroll2, ControlId::HScroll1, ControlId::cmdPick}) {
-        add(control);
-    }
-    for (int i = kBaseSetBoxes - 1; i >= 0; --i) {
-        add(ControlId::txtSelNumbers, i);
-    }
-    for (const ControlId control :
-         {ControlId::Label5, ControlId::optExclusion, ControlId::optInclusion, ControlId::optNone,
-          ControlId::cmdClearComb}) {
-        add(control);
-    }
-    for (int i = 6; i < kEntryBoxes; ++i) {
-        add(ControlId::txtNumber, i);
-    }
-    for (const ControlId control :
-         {ControlId::cmdClearBaseSet, ControlId::HScroll3, ControlId::Command1}) {
-        add(control);
-    }
-    add(ControlId::Option1, 1);
-    add(ControlId::Option1, 0);
     return order;
 }
-
-constexpr std::array<FocusTarget, kTabStops> kTabOrder = buildTabOrder();
 
 } // namespace
 
 std::span<const FocusTarget> tabOrder() {
-    return kTabOrder;
+    static const std::vector<FocusTarget> order = buildTabOrder();
+    return order;
 }
 
 bool isShown(const SelectorState& state, FocusTarget control) {
-    const bool box =
-        control.control == ControlId::txtNumber || control.control == ControlId::txtSelNumbers;
-    if (!box) {
+    if (!isBox(control)) {
         return true;
     }
     const TextBox* shown = boxAt(state, control);
@@ -65,13 +44,14 @@ bool isShown(const SelectorState& state, FocusTarget control) {
 }
 
 FocusTarget nextShownInTabOrder(const SelectorState& state, FocusTarget from) {
-    const auto place = std::find(kTabOrder.begin(), kTabOrder.end(), from);
-    if (place == kTabOrder.end()) {
+    const std::span<const FocusTarget> order = tabOrder();
+    const auto place = std::find(order.begin(), order.end(), from);
+    if (place == order.end()) {
         return from;
     }
-    const auto start = static_cast<std::size_t>(place - kTabOrder.begin());
-    for (std::size_t step = 1; step < kTabStops; ++step) {
-        const FocusTarget candidate = kTabOrder[(start + step) % kTabStops];
+    const auto start = static_cast<std::size_t>(place - order.begin());
+    for (std::size_t step = 1; step < order.size(); ++step) {
+        const FocusTarget candidate = order[(start + step) % order.size()];
         if (isShown(state, candidate)) {
             return candidate;
         }
@@ -80,32 +60,13 @@ FocusTarget nextShownInTabOrder(const SelectorState& state, FocusTarget from) {
 }
 
 void focusControl(SelectorState& state, FocusTarget target) {
-    switch (target.control) {
-    case ControlId::txtNumber:
-        if (state.txtNumber.at(target.index) != nullptr) {
-            focusNumberBox(state, target.index);
-        }
+    const Control* row = controlRow(target.control);
+    if (row != nullptr && row->kind == ControlKind::BoxRow && boxAt(state, target) == nullptr) {
         return;
-    case ControlId::txtSelNumbers:
-        if (state.txtSelNumbers.at(target.index) != nullptr) {
-            focusBaseSetBox(state, target.index);
-        }
-        return;
-    case ControlId::optExclusion:
-        recordFocus(state, target);
-        optExclusion_GotFocus(state);
-        return;
-    case ControlId::optInclusion:
-        recordFocus(state, target);
-        optInclusion_GotFocus(state);
-        return;
-    case ControlId::optNone:
-        recordFocus(state, target);
-        optNone_GotFocus(state);
-        return;
-    default:
-        recordFocus(state, target);
-        return;
+    }
+    recordFocus(state, target);
+    if (row != nullptr && row->gotFocus != nullptr) {
+        row->gotFocus(state, target.index);
     }
 }
 

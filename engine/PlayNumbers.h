@@ -13,15 +13,4 @@ namespace drawlet {
 // nothing else.
 void Display_Play_Numbers(SelectorState& state);
 
-// The type-of-selection buttons only recompute, whether chosen or merely focused.
-void optExclusion_Click(SelectorState& state);
-void optExclusion_GotFocus(SelectorState& state);
-void optInclusion_Click(SelectorState& state);
-void optInclusion_GotFocus(SelectorState& state);
-void optNone_Click(SelectorState& state);
-void optNone_GotFocus(SelectorState& state);
-
-// The player chooses a type of selection: the button becomes selected and its click runs.
-void chooseTypeOfSelection(SelectorState& state, SelectionType type);
-
 } // namespace drawlet

@@ -240,10 +240,10 @@ struct KeyboardFocus {
 
 // Nothing the player sees: the keys still down whose releases are no keys of a box.
 struct HeldKeys {
-    // The Tab key, or the key of a shortcut, and the modifiers held with it, while they are still
-    // down after Tab moved the focus or the shortcut ran (see PlayerEvents.h). Their releases
-    // belong to that move or command and are not keys typed into the box that has the focus.
-    std::uint8_t tabKeysDown = 0;
+    // The keys of a command, Tab or a shortcut's key and the modifiers held with it, while they
+    // are still down after Tab moved the focus or the shortcut ran (see PlayerEvents.h). Their
+    // releases belong to that move or command and are not keys typed into the box with the focus.
+    std::uint8_t commandKeysDown = 0;
 
     bool operator==(const HeldKeys&) const = default;
 };

@@ -16,6 +16,11 @@ void txtSelNumbers_GotFocus(SelectorState& state, int index) {
     }
 }
 
+void focusBaseSetBox(SelectorState& state, int index) {
+    recordFocus(state, {ControlId::txtSelNumbers, index});
+    txtSelNumbers_GotFocus(state, index);
+}
+
 void txtSelNumbers_KeyUp(SelectorState& state, int index) {
     const TextBox* box = state.txtSelNumbers.at(index);
     if (box == nullptr) {

@@ -14,6 +14,9 @@ namespace drawlet {
 // ignored.
 
 void txtSelNumbers_GotFocus(SelectorState& state, int index);
+// Moves the focus into the box and runs its focus handling at once, before the caller goes on,
+// as it does when the player clicks or tabs into the box.
+void focusBaseSetBox(SelectorState& state, int index);
 // A key was released in the box: which key does not matter, only what the box now holds.
 void txtSelNumbers_KeyUp(SelectorState& state, int index);
 

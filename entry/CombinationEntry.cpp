@@ -56,6 +56,11 @@ void txtNumber_GotFocus(SelectorState& state, int index) {
     }
 }
 
+void focusNumberBox(SelectorState& state, int index) {
+    recordFocus(state, {ControlId::txtNumber, index});
+    txtNumber_GotFocus(state, index);
+}
+
 // Acts on the release of any key, judged only by the text of the box: an arrow key or Shift
 // released in a finished box moves on just as the second digit does. (The releases that belong
 // to a Tab move never get here: apply() keeps them out.)

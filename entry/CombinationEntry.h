@@ -15,6 +15,9 @@ namespace drawlet {
 // that names no box is ignored.
 
 void txtNumber_GotFocus(SelectorState& state, int index);
+// Moves the focus into the box and runs its focus handling at once, before the caller goes on,
+// as it does when the player clicks or tabs into the box.
+void focusNumberBox(SelectorState& state, int index);
 // A key was released in the box: which key does not matter, only what the box now holds.
 void txtNumber_KeyUp(SelectorState& state, RandomSource& random, int index);
 

@@ -4,9 +4,6 @@
 
 #include "Focus.h"
 
-#include "BaseSetEntry.h"
-#include "CombinationEntry.h"
-
 namespace drawlet {
 
 void recordFocus(SelectorState& state, FocusTarget target) {
@@ -17,16 +14,6 @@ void recordFocus(SelectorState& state, FocusTarget target) {
 void selectWholeText(TextBox& box) {
     box.selStart = 0;
     box.selLength = 2;
-}
-
-void focusNumberBox(SelectorState& state, int index) {
-    recordFocus(state, {ControlId::txtNumber, index});
-    txtNumber_GotFocus(state, index);
-}
-
-void focusBaseSetBox(SelectorState& state, int index) {
-    recordFocus(state, {ControlId::txtSelNumbers, index});
-    txtSelNumbers_GotFocus(state, index);
 }
 
 } // namespace drawlet

@@ -8,11 +8,6 @@
 
 namespace drawlet {
 
-// Moving the focus into an entry box runs that box's focus handling at once, before the caller
-// goes on, as it does when the player clicks or tabs into the box.
-void focusNumberBox(SelectorState& state, int index);
-void focusBaseSetBox(SelectorState& state, int index);
-
 // Records where the focus is and counts the move, so the window applies it.
 void recordFocus(SelectorState& state, FocusTarget target);
 

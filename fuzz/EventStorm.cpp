@@ -7,11 +7,14 @@
 #include "BaseSetEntry.h"
 #include "BaseSetSize.h"
 #include "CombinationEntry.h"
+#include "Controls.h"
 #include "PlayNumbers.h"
 #include "PlayerEvents.h"
 #include "Quantity.h"
+#include "Resets.h"
 #include "Startup.h"
 #include "TabOrder.h"
+#include "TypeOfSelection.h"
 
 #include <algorithm>
 #include <array>
@@ -140,21 +143,6 @@ int indexInTabOrder(ControlId control, std::uint8_t choice) {
         }
     }
     return 0;
-}
-
-// What a two-character line edit makes of a typed key: a selected text is replaced, otherwise
-// the character goes at the end while there is room; Backspace removes the selection or the
-// last character.
-std::string editedText(const std::string& text, std::int16_t key, bool wholeTextSelected) {
-    const bool replaces = wholeTextSelected && !text.empty();
-    if (key == 8) {
-        return replaces || text.empty() ? std::string() : text.substr(0, text.size() - 1);
-    }
-    const char typed = static_cast<char>(key);
-    if (replaces) {
-        return std::string(1, typed);
-    }
-    return text.size() < 2 ? text + typed : text;
 }
 
 // The box a key or text went to: the keys typed into one box make one step of the history.
@@ -315,7 +303,7 @@ void EventStorm::playMove(ByteReader& bytes, std::uint8_t profile) {
         const ControlId control = anyFocusableControl(bytes.byte());
         const std::uint8_t where = bytes.byte();
         int index = 0;
-        if (control == ControlId::txtNumber || control == ControlId::txtSelNumbers) {
+        if (isBox({control, 0})) {
             // Mostly where the player can click: a shown box.
             const int shown =
                 control == ControlId::txtNumber ? state_.HScroll2.value + 1 : inUseCount(state_);
@@ -376,46 +364,57 @@ void EventStorm::playMove(ByteReader& bytes, std::uint8_t profile) {
     }
 }
 
-// A key typed in the box with the focus: the filter first, then the text the box shows, then
-// the release. A key pressed while a slider or button has the focus is not ours to follow.
+// A key typed in the box with the focus, as typeKey (PlayerEvents.h) types it: the filter first,
+// then the text the box shows, then the release; each step is recorded as the storm's own event.
+// A key pressed while a slider or button has the focus is not ours to follow.
 void EventStorm::typeKey(std::int16_t code) {
     const FocusTarget focus = state_.focus;
-    const bool entry = focus.control == ControlId::txtNumber;
-    if (!entry && focus.control != ControlId::txtSelNumbers) {
+    if (!isBox(focus)) {
         return;
     }
+    const bool entry = focus.control == ControlId::txtNumber;
     if (state_.focusMoves != focusMovesSeen_) {
         focusMovesSeen_ = state_.focusMoves;
         wholeTextSelected_ = true;
     }
-    const StormEvent pressed =
-        apply(StormEvent::of(entry ? Action::EntryKeyPress : Action::BaseKeyPress)
-                  .at(focus.index)
-                  .withKey(code));
-    if (failed()) {
-        return;
-    }
-    if (pressed.keyAfter != 0) {
-        const TextBox& box = *boxAt(state_, focus);
-        std::string text = editedText(box.text, pressed.keyAfter, wholeTextSelected_);
-        wholeTextSelected_ = false;
-        if (text != box.text) {
+    const auto play = [&](const PlayerEvent& input) {
+        if (failed()) {
+            return false;
+        }
+        if (std::holds_alternative<KeyPressed>(input)) {
+            const StormEvent pressed =
+                apply(StormEvent::of(entry ? Action::EntryKeyPress : Action::BaseKeyPress)
+                          .at(focus.index)
+                          .withKey(code));
+            if (pressed.keyAfter != 0) {
+                wholeTextSelected_ = false;
+            }
+            return pressed.keyAfter != 0;
+        }
+        if (const auto* edit = std::get_if<TextEdited>(&input)) {
             apply(StormEvent::of(entry ? Action::EntryEdit : Action::BaseEdit)
                       .at(focus.index)
-                      .withText(std::move(text)));
+                      .withText(edit->text));
+            return true;
         }
-    }
-    releaseKey(code, 0);
+        releaseKey(code, 0);
+        return true;
+    };
+    drawlet::typeKey(play, focus, boxAt(state_, focus)->text, code, wholeTextSelected_);
 }
 
-void EventStorm::releaseKey(int keyCode, int shift) {
+void EventStorm::releaseKey(int keyCode, int modifiers) {
     const FocusTarget focus = state_.focus;
     if (focus.control == ControlId::txtNumber) {
-        apply(
-            StormEvent::of(Action::EntryKeyUp).at(focus.index).withValue(keyCode).withShift(shift));
+        apply(StormEvent::of(Action::EntryKeyUp)
+                  .at(focus.index)
+                  .withValue(keyCode)
+                  .withModifiers(modifiers));
     } else if (focus.control == ControlId::txtSelNumbers) {
-        apply(
-            StormEvent::of(Action::BaseKeyUp).at(focus.index).withValue(keyCode).withShift(shift));
+        apply(StormEvent::of(Action::BaseKeyUp)
+                  .at(focus.index)
+                  .withValue(keyCode)
+                  .withModifiers(modifiers));
     }
 }
 
@@ -495,7 +494,7 @@ void EventStorm::enterBaseSet(ByteReader& bytes) {
     }
 }
 
-// A box handler called directly with any index, key code and shift state.
+// A box handler called directly with any index, key code and modifiers.
 void EventStorm::callAnyBoxHandler(ByteReader& bytes) {
     const std::uint8_t which = bytes.byte() % 6;
     const bool entry = which < 3;
@@ -510,7 +509,7 @@ void EventStorm::callAnyBoxHandler(ByteReader& bytes) {
         apply(StormEvent::of(entry ? Action::EntryKeyUp : Action::BaseKeyUp)
                   .at(index)
                   .withValue(bytes.word())
-                  .withShift(bytes.word()));
+                  .withModifiers(bytes.word()));
         break;
     default:
         apply(StormEvent::of(entry ? Action::EntryGotFocus : Action::BaseGotFocus).at(index));
@@ -605,6 +604,8 @@ std::optional<std::string> EventStorm::followHistory(const StormEvent& event) {
 // The player's events go through apply(), as the window's do; the rest are single handler calls
 // with any arguments, which no player event makes.
 std::optional<std::string> EventStorm::execute(StormEvent& event) {
+    static constexpr std::array<ControlId, 3> sliders = {ControlId::HScroll1, ControlId::HScroll2,
+                                                         ControlId::HScroll3};
     static constexpr std::array<ControlId, 3> typeButtons = {
         ControlId::optExclusion, ControlId::optInclusion, ControlId::optNone};
     const auto entry = [&event] { return FocusTarget{ControlId::txtNumber, event.index}; };
@@ -623,7 +624,7 @@ std::optional<std::string> EventStorm::execute(StormEvent& event) {
     case Action::EntryKeyUp:
     case Action::BaseKeyUp:
         event.accepted = play(KeyReleased{event.action == Action::EntryKeyUp ? entry() : baseSet(),
-                                          event.value, event.shift});
+                                          event.value, event.modifiers});
         break;
     case Action::EntryEdit:
     case Action::BaseEdit:
@@ -637,7 +638,7 @@ std::optional<std::string> EventStorm::execute(StormEvent& event) {
         txtSelNumbers_GotFocus(state_, event.index);
         break;
     case Action::MoveSlider:
-        play(SliderMoved{static_cast<SliderId>(event.index - 1), event.value});
+        play(SliderMoved{sliders[static_cast<std::size_t>(event.index - 1)], event.value});
         break;
     case Action::SliderChange:
         if (event.index == 1) {

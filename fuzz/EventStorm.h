@@ -72,7 +72,7 @@ public:
 private:
     void playMove(ByteReader& bytes, std::uint8_t profile);
     void typeKey(std::int16_t code);
-    void releaseKey(int keyCode, int shift);
+    void releaseKey(int keyCode, int modifiers);
     void paste(ByteReader& bytes);
     void pasteNumbers(ByteReader& bytes);
     void enterCombination(ByteReader& bytes);

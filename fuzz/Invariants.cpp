@@ -4,6 +4,7 @@
 
 #include "Invariants.h"
 
+#include "Controls.h"
 #include "TabOrder.h"
 
 #include <algorithm>
@@ -165,10 +166,6 @@ bool rebuildsPlayNumbers(const StormEvent& event, bool stored, bool sliderMoved)
     default:
         return false;
     }
-}
-
-bool isBox(const FocusTarget& target) {
-    return target.control == ControlId::txtNumber || target.control == ControlId::txtSelNumbers;
 }
 
 bool boxInRange(const FocusTarget& target) {

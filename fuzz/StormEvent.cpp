@@ -44,7 +44,7 @@ std::string describe(const StormEvent& event) {
     case Action::EntryKeyUp:
     case Action::BaseKeyUp:
         return name + "(" + index + ", " + std::to_string(event.value) + ", " +
-               std::to_string(event.shift) + ")";
+               std::to_string(event.modifiers) + ")";
     case Action::EntryEdit:
     case Action::BaseEdit:
     case Action::Paste: {

@@ -65,7 +65,7 @@ struct StormEvent {
     Action action = Action::Pick;
     int index = 0;
     int value = 0;
-    int shift = 0;
+    int modifiers = 0;
     std::int16_t key = 0;
     std::string text;
     FocusTarget target;
@@ -88,8 +88,8 @@ struct StormEvent {
         value = sliderValueOrKeyCode;
         return *this;
     }
-    StormEvent& withShift(int shiftState) {
-        shift = shiftState;
+    StormEvent& withModifiers(int held) {
+        modifiers = held;
         return *this;
     }
     StormEvent& withKey(std::int16_t keyAscii) {

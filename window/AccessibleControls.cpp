@@ -111,19 +111,15 @@ void describeToAssistiveTools(const DrawletControls& c, const SelectorState& sta
     replaceInterface(new CaptionValueSlider(c.HScroll2, [] { return 1; }));
     replaceInterface(
         new CaptionValueSlider(c.HScroll3, [&state] { return -autoFillStart(state); }));
-    // A new auto-fill start changes what the base set size slider reads without moving it. The
-    // window's own click handling has run by then: it was connected first.
-    for (QRadioButton* start : c.Option1) {
-        QObject::connect(start, &QAbstractButton::clicked, c.HScroll3, [slider = c.HScroll3] {
-            QAccessibleValueChangeEvent changed(
-                slider,
-                QAccessible::queryAccessibleInterface(slider)->valueInterface()->currentValue());
-            QAccessible::updateAccessibility(&changed);
-        });
-    }
     for (QRadioButton* option : {c.optExclusion, c.optInclusion, c.optNone}) {
         replaceInterface(new LabelledOption(option, c.Label6));
     }
+}
+
+void tellValueRead(QScrollBar* slider) {
+    QAccessibleValueChangeEvent changed(
+        slider, QAccessible::queryAccessibleInterface(slider)->valueInterface()->currentValue());
+    QAccessible::updateAccessibility(&changed);
 }
 
 } // namespace drawlet

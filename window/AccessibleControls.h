@@ -24,4 +24,8 @@ namespace drawlet {
 // once the controls are built; `state` must outlive them.
 void describeToAssistiveTools(const DrawletControls& controls, const SelectorState& state);
 
+// Tells screen readers what a slider reads as now, where that changed without the slider moving
+// (a new auto-fill start changes what the base set size slider reads).
+void tellValueRead(QScrollBar* slider);
+
 } // namespace drawlet

@@ -11,6 +11,8 @@
 #include "SelectorState.h"
 
 #include <array>
+#include <map>
+#include <utility>
 
 class QButtonGroup;
 class QGroupBox;
@@ -39,7 +41,6 @@ struct DrawletControls {
     QGroupBox* Frame2 = nullptr;
     QGroupBox* Frame3 = nullptr;
     QGroupBox* Frame4 = nullptr;
-    QScrollBar* HScroll1 = nullptr;
     QScrollBar* HScroll2 = nullptr;
     QScrollBar* HScroll3 = nullptr;
     std::array<QLineEdit*, kEntryBoxes> txtNumber{};
@@ -57,6 +58,8 @@ struct DrawletControls {
     QButtonGroup* selectionTypes = nullptr; // optExclusion, optInclusion, optNone
     QButtonGroup* autoFillStarts = nullptr; // Option1(0), Option1(1)
     QValidator* digitsOnly = nullptr;       // shared by every box
+    // Every control of the core's table by its target, the way the window finds them.
+    std::map<std::pair<ControlId, int>, QWidget*> widgets;
 };
 
 // Creates every control as a child of `form` (or of its frame), sizes the form and chains the

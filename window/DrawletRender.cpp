@@ -4,6 +4,8 @@
 
 #include "DrawletRender.h"
 
+#include "Controls.h"
+
 #include <QAbstractButton>
 #include <QAccessible>
 #include <QApplication>
@@ -275,9 +277,11 @@ void ShownTexts::edited(FocusTarget box) {
 
 void renderState(const DrawletControls& c, const SelectorState& state, ShownTexts& shown) {
     showCaptions(c, state, shown.captions);
-    showSlider(c.HScroll1, state.HScroll1);
-    showSlider(c.HScroll2, state.HScroll2);
-    showSlider(c.HScroll3, state.HScroll3);
+    for (const Control& row : controlTable()) {
+        if (row.kind == ControlKind::Slider) {
+            showSlider(static_cast<QScrollBar*>(widgetFor(c, {row.id, 0})), state.*row.bar);
+        }
+    }
     showBoxTexts(nullptr, c.txtNumber, state.txtNumber, shown.entryBoxes);
     showBoxTexts(c.Frame2, c.txtSelNumbers, state.txtSelNumbers, shown.baseSetBoxes);
     showBoxVisibility(nullptr, c.txtNumber, state.txtNumber);

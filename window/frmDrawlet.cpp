@@ -5,6 +5,8 @@
 #include "frmDrawlet.h"
 
 #include "AccessibleControls.h"
+#include "ButtonKeys.h"
+#include "Controls.h"
 #include "DrawletRender.h"
 #include "HeldKeys.h"
 #include "Startup.h"
@@ -29,10 +31,6 @@
 namespace drawlet {
 namespace {
 
-bool isBox(FocusTarget target) {
-    return target.control == ControlId::txtNumber || target.control == ControlId::txtSelNumbers;
-}
-
 // The core's key code for a Qt key: digits and letters share their codes, Shift+Tab is Tab
 // with Shift held, and a key the core has no name for is 0.
 int keyCodeOf(int qtKey) {
@@ -52,7 +50,7 @@ int keyCodeOf(int qtKey) {
 }
 
 // The modifiers held, as the core adds them up.
-int shiftOf(Qt::KeyboardModifiers held) {
+int modifiersOf(Qt::KeyboardModifiers held) {
     return (held.testFlag(Qt::ShiftModifier) ? modifiers::Shift : 0) |
            (held.testFlag(Qt::ControlModifier) ? modifiers::Control : 0) |
            (held.testFlag(Qt::AltModifier) ? modifiers::Alt : 0);
@@ -98,9 +96,8 @@ frmDrawlet::frmDrawlet(RandomSource& random, QWidget* parent)
     // never reach the widgets.
     Form_Load(state_, random_);
     render();
-    connectControls();
-    watchControls();
     describeToAssistiveTools(controls_, state_);
+    wireControls();
     repeatHeldKeysWithoutReleases();
 }
 
@@ -135,27 +132,28 @@ void frmDrawlet::showEvent(QShowEvent* event) {
     }
 }
 
-// Every signal the window handles, each turned into the handler its control names.
-void frmDrawlet::connectControls() {
-    const DrawletControls& c = controls_;
-    for (const ControlId id :
-         {ControlId::cmdPick, ControlId::cmdClearComb, ControlId::cmdClear,
-          ControlId::cmdClearBaseSet, ControlId::Command1, ControlId::optExclusion,
-          ControlId::optInclusion, ControlId::optNone}) {
-        connectButton({id, 0});
-    }
-    connectButton({ControlId::Option1, 0});
-    connectButton({ControlId::Option1, 1});
-
-    connectSlider(c.HScroll1, SliderId::HScroll1);
-    connectSlider(c.HScroll2, SliderId::HScroll2);
-    connectSlider(c.HScroll3, SliderId::HScroll3);
-
-    for (int i = 0; i < kEntryBoxes; ++i) {
-        connectBox({ControlId::txtNumber, i});
-    }
-    for (int i = 0; i < kBaseSetBoxes; ++i) {
-        connectBox({ControlId::txtSelNumbers, i});
+// The window's wiring, all of it: every control of the core's table gets the signals of its
+// kind connected, and its events watched. Focus arrival and the keys have no signals, so the
+// window watches the events of every control in the tab order; it sees them before a button's
+// own Return handling does. The two result lines among them take the focus so their text can
+// be selected and copied; they have no focus handling, but the focus has left the control that
+// had it.
+void frmDrawlet::wireControls() {
+    for (const FocusTarget target : tabOrder()) {
+        QWidget* widget = widgetFor(controls_, target);
+        const ControlKind kind = controlRow(target.control)->kind;
+        if (kind == ControlKind::Button) {
+            pressOnReturn(static_cast<QPushButton*>(widget));
+        }
+        if (kind == ControlKind::Button || kind == ControlKind::Option) {
+            connectButton(target);
+        } else if (kind == ControlKind::Slider) {
+            connectSlider(target.control);
+        } else if (kind == ControlKind::BoxRow) {
+            connectBox(target);
+        }
+        focusTargets_[widget] = target;
+        widget->installEventFilter(this);
     }
 }
 
@@ -166,6 +164,9 @@ void frmDrawlet::connectButton(FocusTarget button) {
             announcer_.pickPressed();
         }
         run(Clicked{button});
+        if (button.control == ControlId::Option1) {
+            tellValueRead(controls_.HScroll3);
+        }
     });
 }
 
@@ -180,7 +181,8 @@ void frmDrawlet::connectBox(FocusTarget box) {
 
 // A move counts once it is complete: a step by arrow, track or key, or the release of a dragged
 // thumb. While the thumb is dragged nothing happens.
-void frmDrawlet::connectSlider(QScrollBar* slider, SliderId id) {
+void frmDrawlet::connectSlider(ControlId id) {
+    auto* slider = static_cast<QScrollBar*>(widgetFor(controls_, {id, 0}));
     const auto moved = [this, id](int value) { run(SliderMoved{id, value}); };
     connect(slider, &QScrollBar::valueChanged, this, [slider, moved](int value) {
         if (!slider->isSliderDown()) {
@@ -190,18 +192,7 @@ void frmDrawlet::connectSlider(QScrollBar* slider, SliderId id) {
     connect(slider, &QScrollBar::sliderReleased, this, [slider, moved] { moved(slider->value()); });
 }
 
-// Focus arrival and the keys have no signals; the window watches the events of every control
-// in the tab order. The two result lines among them take the focus so their text can be
-// selected and copied; they have no focus handling, but the focus has left the control that
-// had it.
-void frmDrawlet::watchControls() {
-    for (const FocusTarget target : tabOrder()) {
-        QWidget* control = widgetFor(controls_, target);
-        focusTargets_[control] = target;
-        control->installEventFilter(this);
-    }
-}
-
+// Each event of a watched control goes to the one place that handles it.
 bool frmDrawlet::eventFilter(QObject* watched, QEvent* event) {
     const auto found = focusTargets_.find(watched);
     if (found == focusTargets_.end()) {
@@ -210,19 +201,13 @@ bool frmDrawlet::eventFilter(QObject* watched, QEvent* event) {
     const FocusTarget target = found->second;
     switch (event->type()) {
     case QEvent::FocusIn:
-        if (isBox(target) &&
-            static_cast<const QFocusEvent*>(event)->reason() == Qt::MouseFocusReason) {
-            clickedBox_ = watched;
-        }
-        focusArrived(target);
+        focusIn(target, watched, static_cast<const QFocusEvent&>(*event));
         break;
     case QEvent::FocusOut:
         clickedBox_ = nullptr;
         break;
     case QEvent::ShortcutOverride:
-        // A box claims these keys for its own undo and paste; they are the window's.
-        if (editCommandOf(static_cast<const QKeyEvent&>(*event)) != EditCommand::None) {
-            event->accept();
+        if (claimShortcut(static_cast<QKeyEvent&>(*event))) {
             return true;
         }
         break;
@@ -242,19 +227,12 @@ bool frmDrawlet::eventFilter(QObject* watched, QEvent* event) {
         }
         break;
     case QEvent::MouseButtonRelease:
-        // The middle button pastes the text selected anywhere on the desktop, where it has one.
-        if (isBox(target) && static_cast<const QMouseEvent*>(event)->button() == Qt::MiddleButton &&
-            QGuiApplication::clipboard()->supportsSelection()) {
-            run(Pasted{target, clipboardText(QClipboard::Selection)});
+        if (pasteSelection(target, static_cast<const QMouseEvent&>(*event))) {
             return true;
         }
         break;
     case QEvent::MouseButtonPress:
-        // A click into a box gives it the focus before the press arrives, and the box's focus
-        // handling selects its whole text. The press itself would put the caret under the
-        // pointer, so the press that brought the focus is dropped.
-        if (watched == clickedBox_) {
-            clickedBox_ = nullptr;
+        if (dropFocusingPress(watched)) {
             return true;
         }
         break;
@@ -262,6 +240,43 @@ bool frmDrawlet::eventFilter(QObject* watched, QEvent* event) {
         break;
     }
     return QWidget::eventFilter(watched, event);
+}
+
+void frmDrawlet::focusIn(FocusTarget target, const QObject* watched, const QFocusEvent& event) {
+    if (isBox(target) && event.reason() == Qt::MouseFocusReason) {
+        clickedBox_ = watched;
+    }
+    focusArrived(target);
+}
+
+// A box claims the keys of the edit commands for its own undo and paste; they are the window's.
+bool frmDrawlet::claimShortcut(QKeyEvent& event) {
+    if (editCommandOf(event) == EditCommand::None) {
+        return false;
+    }
+    event.accept();
+    return true;
+}
+
+// The middle button pastes the text selected anywhere on the desktop, where it has one.
+bool frmDrawlet::pasteSelection(FocusTarget target, const QMouseEvent& event) {
+    if (!isBox(target) || event.button() != Qt::MiddleButton ||
+        !QGuiApplication::clipboard()->supportsSelection()) {
+        return false;
+    }
+    run(Pasted{target, clipboardText(QClipboard::Selection)});
+    return true;
+}
+
+// A click into a box gives it the focus before the press arrives, and the box's focus handling
+// selects its whole text. The press itself would put the caret under the pointer, so the press
+// that brought the focus is dropped.
+bool frmDrawlet::dropFocusingPress(const QObject* watched) {
+    if (watched != clickedBox_) {
+        return false;
+    }
+    clickedBox_ = nullptr;
+    return true;
 }
 
 // Focus the window moves itself while rendering is already in the state, and so is focus that
@@ -276,7 +291,7 @@ void frmDrawlet::focusArrived(FocusTarget target) {
 // Every key goes to the core, whichever control has it: a Tab press anywhere starts the Tab
 // rule. Returns true when the key filter swallowed the character.
 bool frmDrawlet::keyPressed(FocusTarget control, const QKeyEvent& event) {
-    return !run(KeyPressed{control, keyCodeOf(event.key()), shiftOf(event.modifiers()),
+    return !run(KeyPressed{control, keyCodeOf(event.key()), modifiersOf(event.modifiers()),
                            characterOf(event)});
 }
 
@@ -284,7 +299,7 @@ bool frmDrawlet::keyPressed(FocusTarget control, const QKeyEvent& event) {
 // an X server sends with the repeats).
 void frmDrawlet::keyReleased(FocusTarget control, const QKeyEvent& event) {
     if (!event.isAutoRepeat()) {
-        run(KeyReleased{control, keyCodeOf(event.key()), shiftOf(event.modifiers())});
+        run(KeyReleased{control, keyCodeOf(event.key()), modifiersOf(event.modifiers())});
     }
 }
 
@@ -292,17 +307,17 @@ void frmDrawlet::keyReleased(FocusTarget control, const QKeyEvent& event) {
 // outside the boxes, which have nothing to paste into.
 bool frmDrawlet::editCommand(FocusTarget control, const QKeyEvent& event) {
     const int keyCode = keyCodeOf(event.key());
-    const int shift = shiftOf(event.modifiers());
+    const int held = modifiersOf(event.modifiers());
     switch (editCommandOf(event)) {
     case EditCommand::Undo:
-        run(Undo{keyCode, shift});
+        run(Undo{keyCode, held});
         return true;
     case EditCommand::Redo:
-        run(Redo{keyCode, shift});
+        run(Redo{keyCode, held});
         return true;
     case EditCommand::Paste:
         if (isBox(control)) {
-            run(Pasted{control, clipboardText(QClipboard::Clipboard), keyCode, shift});
+            run(Pasted{control, clipboardText(QClipboard::Clipboard), keyCode, held});
             return true;
         }
         return false;
@@ -321,13 +336,15 @@ void frmDrawlet::showBoxMenu(FocusTarget box, QLineEdit* widget, const QPoint& a
         action->setEnabled(enabled);
         connect(action, &QAction::triggered, this, [this, event] { run(event); });
     };
+    // The line edit names each action of its menu by what it does, whatever language the
+    // captions are in.
     for (QAction* action : menu->actions()) {
-        const QString text = action->text();
-        if (text.startsWith(QLineEdit::tr("&Undo"))) {
+        const QString does = action->objectName();
+        if (does == QLatin1String("edit-undo")) {
             reroute(action, history_.undoSteps() > 0, Undo{});
-        } else if (text.startsWith(QLineEdit::tr("&Redo"))) {
+        } else if (does == QLatin1String("edit-redo")) {
             reroute(action, history_.redoSteps() > 0, Redo{});
-        } else if (text.startsWith(QLineEdit::tr("&Paste"))) {
+        } else if (does == QLatin1String("edit-paste")) {
             reroute(action, action->isEnabled(), Pasted{box, clipboardText(QClipboard::Clipboard)});
         }
     }

@@ -10,11 +10,19 @@
 // into the core's PlayerEvent and handed to apply(); then render() copies what changed into the
 // widgets, signals blocked, and never calls back into the core. The window decides nothing about
 // numbers, captions, keys or where the focus goes next: the core does, and the focus it records
-// is applied here. It keeps no truth of its own beyond the bookkeeping needed to apply the state:
-// which focus move it last applied, and whether it is rendering (focus events it causes itself
-// are not the player's). The undo history lives beside the state; Ctrl+Z, Ctrl+Shift+Z, Ctrl+Y
-// and every way of pasting into a box go to the core as its own events, wherever the focus is,
-// so the boxes' own undo and paste never run.
+// is applied here. Which widget is which control comes from the core's table of controls
+// (Controls.h); the wiring reads it in one place, wireControls().
+//
+// It keeps no truth of its own beyond the bookkeeping needed to apply the state:
+// - which focus move it last applied, and whether an undo or redo asks to set the focus again;
+// - whether it is rendering (focus events it causes itself are not the player's);
+// - what render() last wrote into each text, so that it writes (and a screen reader hears) only
+//   what changed;
+// - which box got the focus by a mouse press not yet seen (that press must not move the caret);
+// - whether it was shown once (the start-up steps that wait for the first showing).
+// The undo history lives beside the state; Ctrl+Z, Ctrl+Shift+Z, Ctrl+Y and every way of pasting
+// into a box go to the core as its own events, wherever the focus is, so the boxes' own undo and
+// paste never run.
 
 #include "DrawletControls.h"
 #include "DrawletRender.h"
@@ -26,8 +34,10 @@
 #include <QWidget>
 #include <unordered_map>
 
+class QFocusEvent;
 class QKeyEvent;
 class QLineEdit;
+class QMouseEvent;
 
 namespace drawlet {
 
@@ -48,12 +58,15 @@ private:
     bool run(const PlayerEvent& event);
     void render();
 
-    void connectControls();
+    void wireControls();
     void connectButton(FocusTarget button);
     void connectBox(FocusTarget box);
-    void connectSlider(QScrollBar* slider, SliderId id);
-    void watchControls();
+    void connectSlider(ControlId slider);
 
+    void focusIn(FocusTarget target, const QObject* watched, const QFocusEvent& event);
+    bool claimShortcut(QKeyEvent& event);
+    bool pasteSelection(FocusTarget target, const QMouseEvent& event);
+    bool dropFocusingPress(const QObject* watched);
     void focusArrived(FocusTarget target);
     bool keyPressed(FocusTarget control, const QKeyEvent& event);
     void keyReleased(FocusTarget control, const QKeyEvent& event);

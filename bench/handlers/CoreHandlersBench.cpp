@@ -8,10 +8,10 @@
 
 #include "BaseSetSize.h"
 #include "CombinationEntry.h"
+#include "Controls.h"
 #include "CoreStates.h"
 #include "PlayerEvents.h"
 #include "Resets.h"
-#include "Sliders.h"
 
 #include <benchmark/benchmark.h>
 #include <cstdio>
@@ -93,7 +93,7 @@ void BM_Core_BaseSetGrow(benchmark::State& run) {
     timeOnCopies(
         run, start,
         [](SelectorState& state) {
-            moveSlider(state, SliderId::HScroll3, 100);
+            moveSlider(state, ControlId::HScroll3, 100);
             Command1_Click(state);
         },
         [](const SelectorState& state) {
@@ -104,10 +104,10 @@ void BM_Core_BaseSetGrow(benchmark::State& run) {
 void BM_Core_BaseSetShrink(benchmark::State& run) {
     FixedSeedRandom random;
     SelectorState start = emptyBaseSetStartingAtZero(random);
-    moveSlider(start, SliderId::HScroll3, 100);
+    moveSlider(start, ControlId::HScroll3, 100);
     Command1_Click(start);
     timeOnCopies(
-        run, start, [](SelectorState& state) { moveSlider(state, SliderId::HScroll3, 0); },
+        run, start, [](SelectorState& state) { moveSlider(state, ControlId::HScroll3, 0); },
         [](const SelectorState& state) {
             require(!state.txtSelNumbers[0].visible && state.lstPlaySort.count() == 0,
                     "the base set did not shrink to 0");

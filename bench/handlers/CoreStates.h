@@ -52,7 +52,7 @@ inline SelectorState startedState(RandomSource& random) {
     SelectorState state;
     Form_Load(state, random);
     Form_Shown(state);
-    play(state, random, SliderMoved{SliderId::HScroll2, 9});
+    play(state, random, SliderMoved{ControlId::HScroll2, 9});
     return state;
 }
 
@@ -83,7 +83,7 @@ inline SelectorState beforeHundredthCombination(RandomSource& random) {
 inline SelectorState hundredEmptyBoxes(RandomSource& random) {
     SelectorState state = startedState(random);
     play(state, random, Clicked{{ControlId::Option1, 0}});
-    play(state, random, SliderMoved{SliderId::HScroll3, 100});
+    play(state, random, SliderMoved{ControlId::HScroll3, 100});
     return state;
 }
 

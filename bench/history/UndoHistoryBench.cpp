@@ -62,7 +62,7 @@ Steps pickSteps() {
     Steps steps;
     for (int step = 0; step < kLevels; ++step) {
         steps.push_back(state);
-        play(state, random, SliderMoved{SliderId::HScroll1, kMaxStoredNumbers - 9 * step});
+        play(state, random, SliderMoved{ControlId::HScroll1, kMaxStoredNumbers - 9 * step});
         play(state, random, Clicked{{ControlId::cmdPick, 0}});
     }
     steps.push_back(state);

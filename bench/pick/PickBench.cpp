@@ -60,7 +60,7 @@ SelectorState stateWithHundredCombinations() {
     ClockSeededRandom random;
     Form_Load(state, random);
     random.seed(1);
-    bench::play(state, random, SliderMoved{SliderId::HScroll2, 9});
+    bench::play(state, random, SliderMoved{ControlId::HScroll2, 9});
     for (int combination = 0; combination < kMaxCombinations; ++combination) {
         for (int box = 0; box < kEntryBoxes; ++box) {
             bench::fillEntryBox(state, random, box, bench::digitsFor(combination, box));

@@ -32,7 +32,7 @@ struct TabRow {
     friend void PrintTo(const TabRow& row, std::ostream* out) { *out << row.name; }
     FocusTarget from;
     FocusTarget to; // where the toolkit's tab chain takes the focus
-    int shift;
+    int modifiers;
     std::vector<int> releases; // in the order the keys are let go, in the box the focus reached
     FocusTarget afterTyping;   // where a number typed there then sends the focus
     bool pressedHere = true;   // false: the keys went down elsewhere (another window, a shortcut)
@@ -91,11 +91,12 @@ TEST_P(TabRule, TheReleasesOfATabMoveStayOutOfTheBoxItReached) {
     ASSERT_EQ(textBefore.size(), 2U);
 
     if (row.pressedHere) {
-        if (row.shift != 0) {
-            app.play(KeyPressed{.control = row.from, .keyCode = keys::Shift, .shift = row.shift});
+        if (row.modifiers != 0) {
+            app.play(KeyPressed{
+                .control = row.from, .keyCode = keys::Shift, .modifiers = row.modifiers});
         }
-        EXPECT_TRUE(
-            app.play(KeyPressed{.control = row.from, .keyCode = keys::Tab, .shift = row.shift}));
+        EXPECT_TRUE(app.play(
+            KeyPressed{.control = row.from, .keyCode = keys::Tab, .modifiers = row.modifiers}));
         app.play(FocusArrived{row.to});
     }
     for (const int key : row.releases) {
@@ -119,8 +120,8 @@ INSTANTIATE_TEST_SUITE_P(Table, TabRule, ::testing::ValuesIn(kTabRows),
 // the box again, and moves on from a finished box.
 TEST(TabRule, EndsAtTheNextKeyThatIsNotAModifier) {
     Selector app = withFinishedBoxes();
-    app.play(
-        KeyPressed{.control = entryBoxFocus(2), .keyCode = keys::Tab, .shift = modifiers::Shift});
+    app.play(KeyPressed{
+        .control = entryBoxFocus(2), .keyCode = keys::Tab, .modifiers = modifiers::Shift});
     app.play(FocusArrived{entryBoxFocus(1)});
     app.play(KeyPressed{.control = entryBoxFocus(1), .keyCode = keys::Left});
     EXPECT_TRUE(app.play(KeyReleased{.control = entryBoxFocus(1), .keyCode = keys::Shift}));
@@ -131,7 +132,7 @@ struct HandOffRow {
     const char* name;
     friend void PrintTo(const HandOffRow& row, std::ostream* out) { *out << row.name; }
     FocusTarget focused;
-    SliderId slider;
+    ControlId slider;
     int value;
     FocusTarget expected; // the next shown control in the tab chain
 };
@@ -139,18 +140,22 @@ struct HandOffRow {
 const HandOffRow kHandOffRows[] = {
     {"PickSizeHidesTheEntryBox",
      entryBoxFocus(4),
-     SliderId::HScroll2,
+     ControlId::HScroll2,
      2,
      {ControlId::lstNumbers, 0}},
     {"PickSizeHidesALateEntryBox",
      entryBoxFocus(7),
-     SliderId::HScroll2,
+     ControlId::HScroll2,
      5,
      {ControlId::cmdClearBaseSet, 0}},
-    {"BaseSetSizeHidesTheBox", baseSetBoxFocus(15), SliderId::HScroll3, 10, baseSetBoxFocus(9)},
-    {"BaseSetSizeHidesTheBoxJustPastTheLast", baseSetBoxFocus(10), SliderId::HScroll3, 10,
+    {"BaseSetSizeHidesTheBox", baseSetBoxFocus(15), ControlId::HScroll3, 10, baseSetBoxFocus(9)},
+    {"BaseSetSizeHidesTheBoxJustPastTheLast", baseSetBoxFocus(10), ControlId::HScroll3, 10,
      baseSetBoxFocus(9)},
-    {"BaseSetSizeHidesEveryBox", baseSetBoxFocus(3), SliderId::HScroll3, 0, {ControlId::Label5, 0}},
+    {"BaseSetSizeHidesEveryBox",
+     baseSetBoxFocus(3),
+     ControlId::HScroll3,
+     0,
+     {ControlId::Label5, 0}},
 };
 
 class FocusHandOff : public ::testing::TestWithParam<HandOffRow> {};

@@ -194,11 +194,11 @@ TEST(ClearBaseSet, EmptiesTheHiddenBoxesTooSoALargerSizeBringsThemBackEmpty) {
     Selector app;
     app.setBaseSet(100, 0);
     Command1_Click(app.s);
-    moveSlider(app.s, SliderId::HScroll3, 10);
+    moveSlider(app.s, ControlId::HScroll3, 10);
 
     cmdClearBaseSet_Click(app.s);
     EXPECT_EQ(app.s.Frame2, "10 - Base Set Numbers");
-    moveSlider(app.s, SliderId::HScroll3, 100);
+    moveSlider(app.s, ControlId::HScroll3, 100);
 
     EXPECT_EQ(textsOf(app.s.txtSelNumbers), std::vector<std::string>(kBaseSetBoxes, ""));
     EXPECT_EQ(visibilityOf(app.s.txtSelNumbers), std::vector<bool>(kBaseSetBoxes, true));

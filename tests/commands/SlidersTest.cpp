@@ -51,7 +51,7 @@ TEST(PickSizeSlider, SetsUpTheEntryRowOnlyWhenTheValueChanges) {
         app.enterCombination({"03", "15", "22", "37", "41"});
         app.typeEntry(0, "7");
 
-        moveSlider(app.s, SliderId::HScroll2, row.movedTo);
+        moveSlider(app.s, ControlId::HScroll2, row.movedTo);
 
         SCOPED_TRACE(row.movedTo);
         EXPECT_EQ(app.s.HScroll2.value, row.value);
@@ -66,15 +66,15 @@ TEST(PickSizeSlider, SetsUpTheEntryRowOnlyWhenTheValueChanges) {
 
 TEST(BaseSetSlider, StopsAtItsBoundsAndAMoveToTheSameValueChangesNothing) {
     Selector app;
-    moveSlider(app.s, SliderId::HScroll3, 150);
+    moveSlider(app.s, ControlId::HScroll3, 150);
     EXPECT_EQ(app.s.HScroll3.value, 100);
     EXPECT_EQ(app.s.Frame2, "99 - Base Set Numbers");
 
     app.s.Frame3 = "untouched";
-    moveSlider(app.s, SliderId::HScroll3, 100);
+    moveSlider(app.s, ControlId::HScroll3, 100);
     EXPECT_EQ(app.s.Frame3, "untouched");
 
-    moveSlider(app.s, SliderId::HScroll3, -3);
+    moveSlider(app.s, ControlId::HScroll3, -3);
     EXPECT_EQ(app.s.HScroll3.value, 0);
     EXPECT_EQ(app.s.Frame2, "0 - Base Set Numbers");
 }

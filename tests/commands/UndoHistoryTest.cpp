@@ -81,8 +81,8 @@ TEST(StateSnapshot, TakesRestoresAndComparesEveryGroupWhole) {
          {StateSnapshot(changed), StateSnapshot(changed, &neighbour)}) {
         SelectorState restored = initial;
         snapshot.restoreInto(restored);
-        EXPECT_EQ(restored.tabKeysDown, initial.tabKeysDown);
-        restored.tabKeysDown = changed.tabKeysDown;
+        EXPECT_EQ(restored.commandKeysDown, initial.commandKeysDown);
+        restored.commandKeysDown = changed.commandKeysDown;
         EXPECT_TRUE(restored == changed);
     }
     const StateSnapshot snapshot(changed);

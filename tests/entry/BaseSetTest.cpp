@@ -108,12 +108,12 @@ TEST(BaseSetSize, BoxesThatLeaveUseKeepTheirNumbersForWhenTheyReturn) {
     Command1_Click(app.s);
     const auto filled = textsOf(app.s.txtSelNumbers);
 
-    moveSlider(app.s, SliderId::HScroll3, 10);
+    moveSlider(app.s, ControlId::HScroll3, 10);
     EXPECT_EQ(visibilityOf(app.s.txtSelNumbers), firstShown(10));
     EXPECT_EQ(textsOf(app.s.txtSelNumbers), filled);
     EXPECT_EQ(app.s.Label5, "00 01 02 03 04 05 06 07 08 09 ");
 
-    moveSlider(app.s, SliderId::HScroll3, 100);
+    moveSlider(app.s, ControlId::HScroll3, 100);
     EXPECT_EQ(visibilityOf(app.s.txtSelNumbers), firstShown(100));
     EXPECT_EQ(app.s.Frame3, "100 - Play Numbers");
 }

@@ -20,16 +20,16 @@ namespace {
 // The picks are the subject here; the history records the typing as the program does.
 UndoHistory history;
 
-// Types a whole combination the way the player does: each key's press, the text the box then
-// holds, the key's release; the focus moves on by itself.
+// Types a whole combination the way the player does, key by key; the focus moves on by itself.
 void typeCombination(SelectorState& state, RandomSource& random, int first) {
+    const auto play = [&](const PlayerEvent& event) {
+        return apply(state, history, random, event);
+    };
     for (int box = 0; box <= state.HScroll2.value; ++box) {
         const std::string number = std::to_string(10 + (first + box) % 90);
         for (const char digit : number) {
             const FocusTarget focused = state.focus;
-            ASSERT_TRUE(apply(state, history, random, KeyPressed{focused, digit, 0, digit}));
-            apply(state, history, random, TextEdited{focused, boxAt(state, focused)->text + digit});
-            apply(state, history, random, KeyReleased{focused, digit, 0});
+            typeKey(play, focused, boxAt(state, focused)->text, digit, false);
         }
     }
 }
@@ -40,7 +40,7 @@ void enterFullList(SelectorState& state, ClockSeededRandom& random) {
     Form_Load(state, random);
     random.seed(20240611);
     Form_Shown(state);
-    apply(state, history, random, SliderMoved{SliderId::HScroll2, 9});
+    apply(state, history, random, SliderMoved{ControlId::HScroll2, 9});
     apply(state, history, random, FocusArrived{{ControlId::txtNumber, 0}});
     for (int combination = 0; combination < 100; ++combination) {
         typeCombination(state, random, combination);
@@ -57,7 +57,7 @@ TEST(FairPick, SinglePicksFromAThousandPositionsAreUniform) {
     ClockSeededRandom random;
     SelectorState state;
     enterFullList(state, random);
-    apply(state, history, random, SliderMoved{SliderId::HScroll1, 1});
+    apply(state, history, random, SliderMoved{ControlId::HScroll1, 1});
     ASSERT_EQ(state.HScroll1.value, 1);
 
     constexpr int kPicks = 100'000;
@@ -100,7 +100,7 @@ TEST(FairPick, LargestValueBelowOnePicksTheLastStoredNumber) {
     SelectorState state;
     ClockSeededRandom seeded;
     enterFullList(state, seeded);
-    apply(state, history, seeded, SliderMoved{SliderId::HScroll1, 1});
+    apply(state, history, seeded, SliderMoved{ControlId::HScroll1, 1});
     testing::ScriptedRandom largest({std::nextafter(1.0, 0.0)});
     cmdPick_Click(state, largest);
     EXPECT_EQ(state.PickIndex[1], 1000);

@@ -11,10 +11,12 @@
 // the two-character limit, Backspace), and never decides anything the core decides.
 
 #include "BaseSetSize.h"
+#include "Controls.h"
 #include "PlayNumbers.h"
 #include "PlayerEvents.h"
 #include "ScriptedRandom.h"
 #include "Startup.h"
+#include "TypeOfSelection.h"
 
 #include <gtest/gtest.h>
 #include <ostream>
@@ -36,21 +38,6 @@ inline std::vector<double> drawInOrder(int positions) {
         values.push_back((k + 0.5) / positions);
     }
     return values;
-}
-
-// The text a box holds after one key, as a two-character line edit makes it: the key replaces
-// a selected text, a character goes in while there is room, Backspace removes the last one.
-inline std::string editedText(TextBox& box, char key) {
-    std::string text = box.selLength > 0 ? "" : box.text;
-    box.selLength = 0;
-    if (key == kBackspace) {
-        if (!text.empty()) {
-            text.pop_back();
-        }
-    } else if (text.size() < 2) {
-        text += key;
-    }
-    return text;
 }
 
 // A state that differs from the default in every field of every group.
@@ -82,7 +69,7 @@ inline SelectorState everyFieldChanged() {
     }
     state.focus = {ControlId::Option1, 1};
     state.focusMoves = 9;
-    state.tabKeysDown = 3;
+    state.commandKeysDown = 3;
     return state;
 }
 
@@ -105,22 +92,23 @@ struct Selector {
         return play(KeyPressed{.control = box, .keyCode = key, .character = key});
     }
 
-    // One key typed into a box: its press goes through the key filter, the box takes the text
-    // the key makes of it, and the release runs the box's KeyUp.
+    // One key typed into a box, as the window passes it on; the box must take the text the key
+    // makes of it.
     void typeKey(FocusTarget box, char key) {
-        if (pressKey(box, key)) {
-            const TextBox* shown = boxAt(s, box);
-            ASSERT_NE(shown, nullptr);
-            // The selection is the toolkit's once typing starts: the first key after a focus
-            // move replaces it, while the state keeps the one the focus handling asked for.
-            TextBox typing = *shown;
-            if (selectionUsedAt == s.focusMoves) {
-                typing.selLength = 0;
+        const TextBox* shown = boxAt(s, box);
+        ASSERT_NE(shown, nullptr);
+        // The selection is the toolkit's once typing starts: the first key after a focus move
+        // replaces it, while the state keeps the one the focus handling asked for.
+        const bool selected = shown->selLength > 0 && selectionUsedAt != s.focusMoves;
+        const auto typed = [this](const PlayerEvent& event) {
+            const bool taken = play(event);
+            if (std::holds_alternative<KeyPressed>(event) && taken) {
+                selectionUsedAt = s.focusMoves;
             }
-            selectionUsedAt = s.focusMoves;
-            EXPECT_TRUE(play(TextEdited{box, editedText(typing, key)}));
-        }
-        play(KeyReleased{.control = box, .keyCode = key});
+            EXPECT_TRUE(taken || !std::holds_alternative<TextEdited>(event));
+            return taken;
+        };
+        drawlet::typeKey(typed, box, shown->text, key, selected);
     }
     void pressEntryKey(int index, char key) { typeKey({ControlId::txtNumber, index}, key); }
     void pressBaseSetKey(int index, char key) { typeKey({ControlId::txtSelNumbers, index}, key); }
@@ -166,11 +154,11 @@ struct Selector {
     void click(ControlId control, int index = 0) { play(FocusArrived{{control, index}}); }
     // A button is clicked.
     void press(ControlId button, int index = 0) { play(Clicked{{button, index}}); }
-    void setPickSize(int size) { play(SliderMoved{SliderId::HScroll2, size - 1}); }
-    void setQuantity(int quantity) { play(SliderMoved{SliderId::HScroll1, quantity}); }
+    void setPickSize(int size) { play(SliderMoved{ControlId::HScroll2, size - 1}); }
+    void setQuantity(int quantity) { play(SliderMoved{ControlId::HScroll1, quantity}); }
     void setBaseSet(int size, int start) {
         press(ControlId::Option1, start);
-        play(SliderMoved{SliderId::HScroll3, size});
+        play(SliderMoved{ControlId::HScroll3, size});
     }
 };
 
