@@ -151,6 +151,9 @@ void buildLeftColumn(QWidget& form, DrawletControls& c) {
     }
     c.Label1 = label(&form, "Label1", 60, 1260, 3015, 195, Qt::AlignCenter);
     c.lstNumbers = control<QListWidget>(&form, c, {ControlId::lstNumbers, 0}, 60, 1500, 3015, 6105);
+    // Every line holds as many numbers as the pick size, so one line's size serves for all: the
+    // list lays out a hundred lines without measuring each.
+    c.lstNumbers->setUniformItemSizes(true);
     c.cmdClearComb = button(&form, c, ControlId::cmdClearComb, 60, 7680, 3015, 315);
 }
 
