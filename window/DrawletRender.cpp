@@ -64,6 +64,16 @@ void showCaption(std::optional<std::string>& shown, Widget* widget, const std::s
     showChanged(shown, caption, [widget](const QString& text) { setCaption(widget, text); });
 }
 
+// A wrapped, selectable line of numbers lays its text out when it is first painted and asks
+// there to be painted again, a second frame for every change. Laid out here, while the handler
+// runs, it is painted once.
+void showNumbersLine(std::optional<std::string>& shown, QLabel* line, const std::string& numbers) {
+    showChanged(shown, numbers, [line](const QString& text) {
+        setCaption(line, text);
+        static_cast<void>(line->heightForWidth(line->width()));
+    });
+}
+
 void showSlider(QScrollBar* widget, const ScrollBar& slider) {
     if (widget->minimum() == slider.min && widget->maximum() == slider.max &&
         widget->value() == slider.value && widget->singleStep() == slider.smallChange &&
@@ -256,9 +266,9 @@ void showCaptions(const DrawletControls& c, const SelectorState& state,
                   std::array<std::optional<std::string>, ShownTexts::kCaptions>& shown) {
     showCaption(shown[0], c.Label1, state.Label1);
     showCaption(shown[1], c.Label2, state.Label2);
-    showCaption(shown[2], c.Label3, state.Label3);
+    showNumbersLine(shown[2], c.Label3, state.Label3);
     showCaption(shown[3], c.Label4, state.Label4);
-    showCaption(shown[4], c.Label5, state.Label5);
+    showNumbersLine(shown[4], c.Label5, state.Label5);
     showCaption(shown[5], c.Frame1, state.Frame1);
     showCaption(shown[6], c.Frame2, state.Frame2);
     showCaption(shown[7], c.Frame3, state.Frame3);

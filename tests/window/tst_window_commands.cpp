@@ -22,6 +22,7 @@ private slots:
     void draggedThumbCountsOnlyWhenReleased();
     void clearAllEmptiesABusyWindow();
     void playNumbersCanBeCopied();
+    void playNumbersArePaintedOncePerChange();
     void keyboardAloneReachesAndPressesTheButtons();
     void resultsAreAnnouncedOnlyToAListeningScreenReader();
 };
@@ -178,6 +179,36 @@ void CommandsTest::playNumbersCanBeCopied() {
     driver.entryBox(0)->setFocus(Qt::TabFocusReason);
     driver.type("9");
     QCOMPARE(driver.entryBox(0)->text(), "9");
+}
+
+// Counts the paint events one widget receives.
+class PaintCount : public QObject {
+public:
+    explicit PaintCount(QWidget* widget) { widget->installEventFilter(this); }
+    int paints = 0;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        paints += event->type() == QEvent::Paint ? 1 : 0;
+        return QObject::eventFilter(watched, event);
+    }
+};
+
+void CommandsTest::playNumbersArePaintedOncePerChange() {
+    WindowDriver driver;
+    driver.enterCombination("0315223741");
+    QWidget* line = driver.find("Label5");
+    QVERIFY(QTest::qWaitForWindowExposed(line->window()));
+    const PaintCount count(line);
+    driver.click("optInclusion");
+    // Frames until the window is still, as the event loop would bring them.
+    for (int frame = 0; frame < 5; ++frame) {
+        QCoreApplication::processEvents();
+        QEvent frameRequest(QEvent::UpdateRequest);
+        QCoreApplication::sendEvent(line->window(), &frameRequest);
+    }
+    QCOMPARE(driver.text("Label5"), "03 15 22 37 41 ");
+    QCOMPARE(count.paints, 1);
 }
 
 void CommandsTest::keyboardAloneReachesAndPressesTheButtons() {
