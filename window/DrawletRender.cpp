@@ -95,14 +95,8 @@ void showSlider(QScrollBar* widget, const ScrollBar& slider) {
 // else passes as before.
 class QuietUnfocusedBoxes {
 public:
-    // `container`, when given, is hidden and shown again within this render; what is said of
-    // it in between is not said either.
-    explicit QuietUnfocusedBoxes(const QObject* container = nullptr) {
-        if (quiet_) {
-            return;
-        }
-        if (QAccessible::isActive()) {
-            container_ = container;
+    QuietUnfocusedBoxes() {
+        if (!quiet_ && QAccessible::isActive()) {
             previous_ = QAccessible::installUpdateHandler(&pass);
             quiet_ = true;
             installed_ = true;
@@ -112,7 +106,6 @@ public:
         if (installed_) {
             QAccessible::installUpdateHandler(previous_);
             quiet_ = false;
-            container_ = nullptr;
         }
     }
     QuietUnfocusedBoxes(const QuietUnfocusedBoxes&) = delete;
@@ -121,8 +114,7 @@ public:
 private:
     static void pass(QAccessibleEvent* event) {
         const auto* box = qobject_cast<const QLineEdit*>(event->object());
-        if ((box != nullptr && !box->hasFocus()) ||
-            (container_ != nullptr && event->object() == container_)) {
+        if (box != nullptr && !box->hasFocus()) {
             return;
         }
         if (previous_ != nullptr) {
@@ -136,7 +128,6 @@ private:
     }
 
     static inline QAccessible::UpdateHandler previous_ = nullptr;
-    static inline const QObject* container_ = nullptr;
     static inline bool quiet_ = false; // one is installed; a nested one leaves it be
     bool installed_ = false;
 };
@@ -150,12 +141,22 @@ QWidget* hiddenAround(QWidget* container, std::size_t changes) {
     return hide ? container : nullptr;
 }
 
+// Writes a box's text without marking the box for repainting; the caller marks its container.
+// A box has no child widgets, so holding its updates back is this one attribute: re-enabling
+// them through setUpdatesEnabled() would mark the box again, the very cost avoided here.
+void setTextUnmarked(QLineEdit* box, const QString& text) {
+    const bool held = !box->updatesEnabled();
+    box->setAttribute(Qt::WA_UpdatesDisabled, true);
+    box->setText(text);
+    box->setAttribute(Qt::WA_UpdatesDisabled, held);
+}
+
 // A box written while shown is marked for repainting, and at the next paint Qt weighs every
-// marked widget against its siblings one by one: for a hundred boxes that costs more than
-// their text layout. When many boxes of a container are written at once, the container is
-// hidden around the writes and shown again, so it is repainted as one piece and the hidden
-// boxes mark nothing. Hiding and showing it costs about a third of a box's marking for every
-// shown box, so it pays when at least a third of the shown boxes change.
+// marked widget against its siblings one by one: for a hundred boxes that costs more than their
+// text layout. When many boxes of a container are written at once, they are written unmarked
+// and the container is marked once, so it is repainted as one piece with all its boxes. That
+// repaints the unchanged boxes too, so it is done when at least a third of the shown boxes
+// change.
 template <std::size_t Count>
 void showBoxTexts(QWidget* container, const std::array<QLineEdit*, Count>& widgets,
                   const BoxRow<Count>& boxes,
@@ -170,23 +171,25 @@ void showBoxTexts(QWidget* container, const std::array<QLineEdit*, Count>& widge
     if (changes == 0) {
         return;
     }
-    QWidget* hidden = 3 * changes >= visible ? hiddenAround(container, changes) : nullptr;
-    const QuietUnfocusedBoxes quiet(hidden);
-    if (hidden != nullptr) {
-        hidden->hide();
-    }
+    const bool asOnePiece = container != nullptr && changes > 1 && 3 * changes >= visible;
+    const QuietUnfocusedBoxes quiet;
     i = 0;
     for (const TextBox& box : boxes) {
-        showChanged(shown[i], box.text, [widget = widgets[i]](const QString& text) {
-            if (widget->text() != text) {
-                const QSignalBlocker blocker(widget);
+        showChanged(shown[i], box.text, [widget = widgets[i], asOnePiece](const QString& text) {
+            if (widget->text() == text) {
+                return;
+            }
+            const QSignalBlocker blocker(widget);
+            if (asOnePiece) {
+                setTextUnmarked(widget, text);
+            } else {
                 widget->setText(text);
             }
         });
         ++i;
     }
-    if (hidden != nullptr) {
-        hidden->show();
+    if (asOnePiece) {
+        container->update();
     }
 }
 
