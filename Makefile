@@ -40,6 +40,9 @@ PORTS_DEPS := \
 	libc++-dev libc++abi-dev
 PORTS ?= i386 arm64 s390x windows libcxx
 
+# `make bench-instructions` installs BENCH_DEPS as well: the instruction counter.
+BENCH_DEPS := valgrind
+
 FUZZ_SECONDS ?= 60
 SCREENSHOT ?= build/run/screenshot.png
 
@@ -52,7 +55,8 @@ SANITIZER_ENV := \
 
 SOURCE_DIRS := engine entry commands window app tests bench fuzz
 
-.PHONY: deps run-deps run screenshot test test-sanitize fuzz bench package format clean
+.PHONY: deps run-deps run screenshot test test-sanitize fuzz bench bench-instructions package \
+	format clean
 
 deps:
 	@scripts/install-deps.sh $(RUN_DEPS) $(TEST_DEPS)
@@ -110,6 +114,14 @@ bench: deps
 	@set -e; for b in build/bench/bench/*; do \
 		if [ -f "$$b" ] && [ -x "$$b" ]; then echo "== $$b"; "$$b"; fi; \
 	done
+
+# The window handlers and their baseline counted in instructions, which do not move with the
+# machine's other work as time does (about five minutes).
+bench-instructions: deps
+	@scripts/install-deps.sh $(BENCH_DEPS)
+	cmake --preset bench
+	cmake --build --preset bench --target bench_handlers
+	bench/handlers/count-instructions.sh build/bench/bench/bench_handlers
 
 # The Debian source package and its .deb in build/package/, built from debian/ by
 # dpkg-buildpackage as Debian's build machines build it, the tests included (set
