@@ -2,7 +2,7 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "ReadableColours.h"
+#include "ReadableLabels.h"
 
 #include <QEvent>
 #include <QLabel>
