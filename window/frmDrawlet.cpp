@@ -12,6 +12,7 @@
 #include "Startup.h"
 #include "TabOrder.h"
 
+#include <QAction>
 #include <QButtonGroup>
 #include <QClipboard>
 #include <QContextMenuEvent>
@@ -82,6 +83,14 @@ EditCommand editCommandOf(const QKeyEvent& event) {
         return EditCommand::Redo;
     }
     return event.matches(QKeySequence::Paste) ? EditCommand::Paste : EditCommand::None;
+}
+
+// Whether an action of a box's own menu is the one that does `does`. Newer Qt names each
+// action so, whatever the language; Qt 6.4 names none, so its caption is compared too: the
+// line edit's own translated words, with the key after a tab where the desktop shows keys.
+bool boxMenuActionDoes(const QAction& action, QLatin1StringView does, const char* caption) {
+    return action.objectName() == does ||
+           action.text().section(QLatin1Char('\t'), 0, 0) == QLineEdit::tr(caption);
 }
 
 std::string clipboardText(QClipboard::Mode mode) {
@@ -336,15 +345,12 @@ void frmDrawlet::showBoxMenu(FocusTarget box, QLineEdit* widget, const QPoint& a
         action->setEnabled(enabled);
         connect(action, &QAction::triggered, this, [this, event] { run(event); });
     };
-    // The line edit names each action of its menu by what it does, whatever language the
-    // captions are in.
     for (QAction* action : menu->actions()) {
-        const QString does = action->objectName();
-        if (does == QLatin1String("edit-undo")) {
+        if (boxMenuActionDoes(*action, QLatin1StringView("edit-undo"), "&Undo")) {
             reroute(action, history_.undoSteps() > 0, Undo{});
-        } else if (does == QLatin1String("edit-redo")) {
+        } else if (boxMenuActionDoes(*action, QLatin1StringView("edit-redo"), "&Redo")) {
             reroute(action, history_.redoSteps() > 0, Redo{});
-        } else if (does == QLatin1String("edit-paste")) {
+        } else if (boxMenuActionDoes(*action, QLatin1StringView("edit-paste"), "&Paste")) {
             reroute(action, action->isEnabled(), Pasted{box, clipboardText(QClipboard::Clipboard)});
         }
     }

@@ -22,7 +22,7 @@ private slots:
     void skippedBoxStoresNothingAndGetsTheFocus();
     void pastedTextWithANonDigitIsRefusedWhole();
     void undoRedoAndPasteKeysWorkInsideABox();
-    void boxMenuOffersUndoAndRedoOnlyWithAStepToTake();
+    void boxMenuTakesTheWindowsUndoRedoAndPaste();
     void heldKeyReleasesOnce_data();
     void heldKeyReleasesOnce();
     void backtabReturnsToAFinishedBoxToCorrectIt();
@@ -206,8 +206,9 @@ std::pair<bool, bool> useBoxMenu(QLineEdit* box, const char* choose = nullptr) {
 } // namespace
 
 // Undo is enabled exactly while there is a step to undo, Redo exactly while there is one to
-// redo, and they take the window's steps.
-void EntryTest::boxMenuOffersUndoAndRedoOnlyWithAStepToTake() {
+// redo, and they take the window's steps, even those the box never saw; Paste stores what the
+// paste keys store.
+void EntryTest::boxMenuTakesTheWindowsUndoRedoAndPaste() {
     WindowDriver driver;
     QLineEdit* box = driver.entryBox(0);
     QCOMPARE(useBoxMenu(box), std::pair(false, false));
@@ -217,6 +218,19 @@ void EntryTest::boxMenuOffersUndoAndRedoOnlyWithAStepToTake() {
     QCOMPARE(useBoxMenu(box, "&Redo"), std::pair(false, true));
     QCOMPARE(box->text(), "1");
     QCOMPARE(useBoxMenu(box), std::pair(true, false));
+
+    driver.click("cmdClear");
+    QCOMPARE(driver.focusName(), "txtNumber(0)");
+    QCOMPARE(useBoxMenu(box, "&Undo"), std::pair(true, false));
+    QCOMPARE(box->text(), "1");
+
+    driver.random().script(drawlet::testing::everyPosition(5));
+    QGuiApplication::clipboard()->setText(QStringLiteral("11 22 33 44 55"));
+    box->setFocus(Qt::TabFocusReason);
+    useBoxMenu(box, "&Paste");
+    const auto* list = driver.find<QListWidget>("lstNumbers");
+    QCOMPARE(list->count(), 1);
+    QCOMPARE(list->item(0)->text(), "11 22 33 44 55 ");
 }
 
 // Holding "1" down repeats it: only the final release counts, so the box finishes once and the
