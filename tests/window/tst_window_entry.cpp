@@ -26,6 +26,7 @@ private slots:
     void heldKeyReleasesOnce_data();
     void heldKeyReleasesOnce();
     void backtabReturnsToAFinishedBoxToCorrectIt();
+    void clickIntoABoxSelectsItsWholeText_data();
     void clickIntoABoxSelectsItsWholeText();
     void stopsAtOneHundredCombinationsOfTen();
     void typedBaseSetNumbersJoinThePlayNumbers();
@@ -284,17 +285,32 @@ void EntryTest::backtabReturnsToAFinishedBoxToCorrectIt() {
     QCOMPARE(driver.focusName(), "txtNumber(2)");
 }
 
+void EntryTest::clickIntoABoxSelectsItsWholeText_data() {
+    QTest::addColumn<QString>("box");
+    QTest::newRow("entry box") << "txtNumber(0)";
+    QTest::newRow("base set box") << "txtSelNumbers(2)";
+}
+
+// The click that brings the focus selects the whole text; a click into the box that has the
+// focus puts the caret where it lands.
 void EntryTest::clickIntoABoxSelectsItsWholeText() {
+    QFETCH(QString, box);
     WindowDriver driver;
+    driver.stepSlider("HScroll3", Qt::Key_PageUp);
+    auto* clicked = driver.find<QLineEdit>(box);
+    QTest::mouseClick(clicked, Qt::LeftButton);
     driver.type("7");
     driver.click("cmdPick");
     QCOMPARE(driver.focusName(), "cmdPick");
 
-    QTest::mouseClick(driver.entryBox(0), Qt::LeftButton, {}, QPoint(18, 8));
-    QCOMPARE(driver.focusName(), "txtNumber(0)");
-    QCOMPARE(driver.entryBox(0)->selectedText(), "7");
+    QTest::mouseClick(clicked, Qt::LeftButton, {}, QPoint(18, 8));
+    QCOMPARE(driver.focusName(), box);
+    QCOMPARE(clicked->selectedText(), "7");
+    QTest::mouseClick(clicked, Qt::LeftButton, {}, QPoint(1, 8));
+    QCOMPARE(clicked->selectedText(), "");
+    QCOMPARE(clicked->cursorPosition(), 0);
     driver.type("5");
-    QCOMPARE(driver.entryBox(0)->text(), "5");
+    QCOMPARE(clicked->text(), "57");
 }
 
 void EntryTest::stopsAtOneHundredCombinationsOfTen() {
