@@ -112,6 +112,7 @@ frmDrawlet::frmDrawlet(RandomSource& random, QWidget* parent)
 
 // Returns whether the control took the input (see apply()).
 bool frmDrawlet::run(const PlayerEvent& event) {
+    const int autoFillStartBefore = autoFillStart(state_);
     const bool taken = apply(state_, history_, random_, event);
     const bool undone = std::holds_alternative<Undo>(event);
     if (taken && (undone || std::holds_alternative<Redo>(event))) {
@@ -119,6 +120,11 @@ bool frmDrawlet::run(const PlayerEvent& event) {
         announcer_.historyStep(undone ? HistoryStep::Undone : HistoryStep::Redone);
     }
     render();
+    // The base set size slider reads as the boxes in use: a new auto-fill start, chosen or
+    // undone, changes its reading though the slider did not move.
+    if (autoFillStart(state_) != autoFillStartBefore) {
+        tellValueRead(controls_.HScroll3);
+    }
     return taken;
 }
 
@@ -173,9 +179,6 @@ void frmDrawlet::connectButton(FocusTarget button) {
             announcer_.pickPressed();
         }
         run(Clicked{button});
-        if (button.control == ControlId::Option1) {
-            tellValueRead(controls_.HScroll3);
-        }
     });
 }
 
