@@ -11,7 +11,10 @@
 
 # The Debian packages, in one place, one group per line. `make run` installs RUN_DEPS only:
 # what building the program and showing its window need. `make test-ports` installs PORTS_DEPS
-# only (below); every other target installs RUN_DEPS and TEST_DEPS.
+# only (below); every other target installs RUN_DEPS and TEST_DEPS. Together they hold all that
+# debian/ declares, build-essential included, which the package tools take for granted
+# (tests/packaging/check-deps-lists.sh checks it: a machine that has a package already hides
+# its absence here).
 RUN_DEPS := \
 	g++ make cmake ninja-build \
 	qt6-base-dev qt6-base-dev-tools libgl-dev libglx-dev libegl-dev libx11-dev \
@@ -23,8 +26,8 @@ TEST_DEPS := \
 	libgtest-dev libgmock-dev libbenchmark-dev \
 	clang libclang-rt-14-dev clang-format \
 	xauth x11-utils x11-xserver-utils \
-	dbus dbus-x11 at-spi2-core python3-gi python3-pyatspi gir1.2-atspi-2.0 \
-	librsvg2-bin appstream desktop-file-utils dpkg-dev file \
+	dbus dbus-x11 at-spi2-core python3-gi python3-pyatspi gir1.2-atspi-2.0 python3-xlib \
+	librsvg2-bin appstream desktop-file-utils build-essential dpkg-dev file \
 	debhelper devscripts autopkgtest lintian reuse debootstrap \
 	qt6ct imagemagick \
 	orca weston xclip

@@ -11,8 +11,11 @@
 
 #include <QAccessible>
 #include <QAccessibleValueInterface>
+#include <QClipboard>
 #include <QKeyEvent>
 #include <QPalette>
+#include <map>
+#include <utility>
 
 using drawlet::rgbOf;
 using drawlet::testing::WindowDriver;
@@ -27,6 +30,7 @@ private slots:
     void returnAndEnterPressLikeSpace();
     void slidersReadAsTheirCaptions();
     void typesOfSelectionAreLabelledByTheirCaption();
+    void listeningScreenReaderIsToldWhatChangedForIt();
 };
 
 namespace {
@@ -37,6 +41,32 @@ const QColor darkBlue(0, 0, 128);
 QAccessibleInterface* accessible(WindowDriver& driver, const QString& name) {
     return QAccessible::queryAccessibleInterface(driver.find(name));
 }
+
+// What screen readers are told while it lives: the value changes and the other events, per
+// control.
+class ToldEvents {
+public:
+    ToldEvents() { previous_ = QAccessible::installUpdateHandler(&note); }
+    ~ToldEvents() {
+        QAccessible::installUpdateHandler(previous_);
+        told_.clear();
+    }
+    ToldEvents(const ToldEvents&) = delete;
+    ToldEvents& operator=(const ToldEvents&) = delete;
+
+    // How many value changes, and how many events of any kind, since the last look.
+    std::pair<int, int> take(const QObject* control) { return std::exchange(told_[control], {}); }
+
+private:
+    static void note(QAccessibleEvent* event) {
+        auto& [values, all] = told_[event->object()];
+        values += event->type() == QAccessible::ValueChanged ? 1 : 0;
+        ++all;
+    }
+
+    static inline std::map<const QObject*, std::pair<int, int>> told_;
+    QAccessible::UpdateHandler previous_ = nullptr;
+};
 
 } // namespace
 
@@ -140,6 +170,38 @@ void AccessTest::typesOfSelectionAreLabelledByTheirCaption() {
     none->actionInterface()->doAction(QAccessibleActionInterface::toggleAction());
     QVERIFY(driver.find<QAbstractButton>("optNone")->isChecked());
     QCOMPARE(driver.state().typeOfSelection, drawlet::SelectionType::None);
+}
+
+// Run by tst_window_access.screen_reader (with-screen-reader-bus.sh).
+void AccessTest::listeningScreenReaderIsToldWhatChangedForIt() {
+    if (!qEnvironmentVariableIsSet("QT_LINUX_ACCESSIBILITY_ALWAYS_ON")) {
+        QSKIP("no accessibility bus here");
+    }
+    // Qt joins the accessibility bus once the event loop runs.
+    QTRY_VERIFY(QAccessible::isActive());
+    WindowDriver driver;
+    driver.stepSlider("HScroll3", Qt::Key_PageUp);
+    QObject* baseSetSize = driver.find("HScroll3");
+    ToldEvents told;
+
+    // A new auto-fill start, chosen or undone, changes what the base set size slider reads
+    // without moving it.
+    driver.click("Option1(0)");
+    QCOMPARE(driver.text("Frame2"), "10 - Base Set Numbers");
+    QCOMPARE(told.take(baseSetSize).first, 1);
+    driver.press(Qt::Key_Z, Qt::ControlModifier);
+    QCOMPARE(driver.text("Frame2"), "9 - Base Set Numbers");
+    QCOMPARE(told.take(baseSetSize).first, 1);
+
+    // Ten boxes written at once, the one with the focus first: it is heard, the rest are not.
+    QTest::mouseClick(driver.baseSetBox(0), Qt::LeftButton);
+    QGuiApplication::clipboard()->setText(QStringLiteral("01 02 03 04 05 06 07 08 09 10"));
+    driver.press(Qt::Key_V, Qt::ControlModifier);
+    QCOMPARE(driver.baseSetBox(8)->text(), "09");
+    QVERIFY(told.take(driver.baseSetBox(0)).second > 0);
+    for (int i = 1; i < 9; ++i) {
+        QCOMPARE(told.take(driver.baseSetBox(i)).second, 0);
+    }
 }
 
 QTEST_MAIN(AccessTest)

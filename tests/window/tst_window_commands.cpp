@@ -176,10 +176,13 @@ void CommandsTest::playNumbersCanBeCopied() {
     QCOMPARE(QGuiApplication::clipboard()->text(), "03 15 22 37 41 ");
     QCOMPARE(driver.text("Label5"), "03 15 22 37 41 ");
 
-    // Leaving the line for a box the state already had runs that box's focus handling again.
+    // Leaving the line for a box the state already had runs that box's focus handling again:
+    // clicked, which on its own would only put the caret there, the box selects its text.
     driver.entryBox(0)->setFocus(Qt::TabFocusReason);
     driver.type("9");
-    QCOMPARE(driver.entryBox(0)->text(), "9");
+    QTest::mouseClick(driver.find("Label5"), Qt::LeftButton);
+    QTest::mouseClick(driver.entryBox(0), Qt::LeftButton);
+    QCOMPARE(driver.entryBox(0)->selectedText(), "9");
 }
 
 // Counts the paint events one widget receives.

@@ -22,10 +22,11 @@ private slots:
     void skippedBoxStoresNothingAndGetsTheFocus();
     void pastedTextWithANonDigitIsRefusedWhole();
     void undoRedoAndPasteKeysWorkInsideABox();
-    void boxMenuOffersUndoAndRedoOnlyWithAStepToTake();
+    void boxMenuTakesTheWindowsUndoRedoAndPaste();
     void heldKeyReleasesOnce_data();
     void heldKeyReleasesOnce();
     void backtabReturnsToAFinishedBoxToCorrectIt();
+    void clickIntoABoxSelectsItsWholeText_data();
     void clickIntoABoxSelectsItsWholeText();
     void stopsAtOneHundredCombinationsOfTen();
     void typedBaseSetNumbersJoinThePlayNumbers();
@@ -206,8 +207,9 @@ std::pair<bool, bool> useBoxMenu(QLineEdit* box, const char* choose = nullptr) {
 } // namespace
 
 // Undo is enabled exactly while there is a step to undo, Redo exactly while there is one to
-// redo, and they take the window's steps.
-void EntryTest::boxMenuOffersUndoAndRedoOnlyWithAStepToTake() {
+// redo, and they take the window's steps, even those the box never saw; Paste stores what the
+// paste keys store.
+void EntryTest::boxMenuTakesTheWindowsUndoRedoAndPaste() {
     WindowDriver driver;
     QLineEdit* box = driver.entryBox(0);
     QCOMPARE(useBoxMenu(box), std::pair(false, false));
@@ -217,6 +219,19 @@ void EntryTest::boxMenuOffersUndoAndRedoOnlyWithAStepToTake() {
     QCOMPARE(useBoxMenu(box, "&Redo"), std::pair(false, true));
     QCOMPARE(box->text(), "1");
     QCOMPARE(useBoxMenu(box), std::pair(true, false));
+
+    driver.click("cmdClear");
+    QCOMPARE(driver.focusName(), "txtNumber(0)");
+    QCOMPARE(useBoxMenu(box, "&Undo"), std::pair(true, false));
+    QCOMPARE(box->text(), "1");
+
+    driver.random().script(drawlet::testing::everyPosition(5));
+    QGuiApplication::clipboard()->setText(QStringLiteral("11 22 33 44 55"));
+    box->setFocus(Qt::TabFocusReason);
+    useBoxMenu(box, "&Paste");
+    const auto* list = driver.find<QListWidget>("lstNumbers");
+    QCOMPARE(list->count(), 1);
+    QCOMPARE(list->item(0)->text(), "11 22 33 44 55 ");
 }
 
 // Holding "1" down repeats it: only the final release counts, so the box finishes once and the
@@ -270,17 +285,32 @@ void EntryTest::backtabReturnsToAFinishedBoxToCorrectIt() {
     QCOMPARE(driver.focusName(), "txtNumber(2)");
 }
 
+void EntryTest::clickIntoABoxSelectsItsWholeText_data() {
+    QTest::addColumn<QString>("box");
+    QTest::newRow("entry box") << "txtNumber(0)";
+    QTest::newRow("base set box") << "txtSelNumbers(2)";
+}
+
+// The click that brings the focus selects the whole text; a click into the box that has the
+// focus puts the caret where it lands.
 void EntryTest::clickIntoABoxSelectsItsWholeText() {
+    QFETCH(QString, box);
     WindowDriver driver;
+    driver.stepSlider("HScroll3", Qt::Key_PageUp);
+    auto* clicked = driver.find<QLineEdit>(box);
+    QTest::mouseClick(clicked, Qt::LeftButton);
     driver.type("7");
     driver.click("cmdPick");
     QCOMPARE(driver.focusName(), "cmdPick");
 
-    QTest::mouseClick(driver.entryBox(0), Qt::LeftButton, {}, QPoint(18, 8));
-    QCOMPARE(driver.focusName(), "txtNumber(0)");
-    QCOMPARE(driver.entryBox(0)->selectedText(), "7");
+    QTest::mouseClick(clicked, Qt::LeftButton, {}, QPoint(18, 8));
+    QCOMPARE(driver.focusName(), box);
+    QCOMPARE(clicked->selectedText(), "7");
+    QTest::mouseClick(clicked, Qt::LeftButton, {}, QPoint(1, 8));
+    QCOMPARE(clicked->selectedText(), "");
+    QCOMPARE(clicked->cursorPosition(), 0);
     driver.type("5");
-    QCOMPARE(driver.entryBox(0)->text(), "5");
+    QCOMPARE(clicked->text(), "57");
 }
 
 void EntryTest::stopsAtOneHundredCombinationsOfTen() {

@@ -62,12 +62,9 @@ private:
         if (box != nullptr && !box->hasFocus()) {
             return;
         }
-        if (previous_ != nullptr) {
-            previous_(event);
-            return;
-        }
-        // Without a handler of its own Qt hands the event to the platform.
-        QAccessible::installUpdateHandler(nullptr);
+        // Handed on as if this were not there: to the handler before it or, without one, to the
+        // platform. The rest of the write stays quiet.
+        QAccessible::installUpdateHandler(previous_);
         QAccessible::updateAccessibility(event);
         QAccessible::installUpdateHandler(&pass);
     }

@@ -13,6 +13,7 @@
 #include "TabOrder.h"
 
 #include <QAccessible>
+#include <QAction>
 #include <QButtonGroup>
 #include <QClipboard>
 #include <QContextMenuEvent>
@@ -85,6 +86,14 @@ EditCommand editCommandOf(const QKeyEvent& event) {
     return event.matches(QKeySequence::Paste) ? EditCommand::Paste : EditCommand::None;
 }
 
+// Whether an action of a box's own menu is the one that does `does`. Newer Qt names each
+// action so, whatever the language; Qt 6.4 names none, so its caption is compared too: the
+// line edit's own translated words, with the key after a tab where the desktop shows keys.
+bool boxMenuActionDoes(const QAction& action, QLatin1StringView does, const char* caption) {
+    return action.objectName() == does ||
+           action.text().section(QLatin1Char('\t'), 0, 0) == QLineEdit::tr(caption);
+}
+
 std::string clipboardText(QClipboard::Mode mode) {
     return QGuiApplication::clipboard()->text(mode).toStdString();
 }
@@ -104,6 +113,7 @@ frmDrawlet::frmDrawlet(RandomSource& random, QWidget* parent)
 
 // Returns whether the control took the input (see apply()).
 bool frmDrawlet::run(const PlayerEvent& event) {
+    const int autoFillStartBefore = autoFillStart(state_);
     const bool taken = apply(state_, history_, random_, event);
     const bool undone = std::holds_alternative<Undo>(event);
     if (taken && (undone || std::holds_alternative<Redo>(event))) {
@@ -111,6 +121,11 @@ bool frmDrawlet::run(const PlayerEvent& event) {
         announcements_.historyStep(undone ? HistoryStep::Undone : HistoryStep::Redone);
     }
     render();
+    // The base set size slider reads as the boxes in use: a new auto-fill start, chosen or
+    // undone, changes its reading though the slider did not move.
+    if (autoFillStart(state_) != autoFillStartBefore) {
+        tellValueRead(controls_.HScroll3);
+    }
     return taken;
 }
 
@@ -168,9 +183,6 @@ void frmDrawlet::connectButton(FocusTarget button) {
             shown_.checked(button);
         }
         run(Clicked{button});
-        if (button.control == ControlId::Option1) {
-            tellValueRead(controls_.HScroll3);
-        }
     });
 }
 
@@ -344,15 +356,12 @@ void frmDrawlet::showBoxMenu(FocusTarget box, QLineEdit* widget, const QPoint& a
         action->setEnabled(enabled);
         connect(action, &QAction::triggered, this, [this, event] { run(event); });
     };
-    // The line edit names each action of its menu by what it does, whatever language the
-    // captions are in.
     for (QAction* action : menu->actions()) {
-        const QString does = action->objectName();
-        if (does == QLatin1String("edit-undo")) {
+        if (boxMenuActionDoes(*action, QLatin1StringView("edit-undo"), "&Undo")) {
             reroute(action, history_.undoSteps() > 0, Undo{});
-        } else if (does == QLatin1String("edit-redo")) {
+        } else if (boxMenuActionDoes(*action, QLatin1StringView("edit-redo"), "&Redo")) {
             reroute(action, history_.redoSteps() > 0, Redo{});
-        } else if (does == QLatin1String("edit-paste")) {
+        } else if (boxMenuActionDoes(*action, QLatin1StringView("edit-paste"), "&Paste")) {
             reroute(action, action->isEnabled(), Pasted{box, clipboardText(QClipboard::Clipboard)});
         }
     }
