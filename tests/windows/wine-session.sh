@@ -11,6 +11,7 @@
 #            WINE set (COMMAND may be "$WINE" itself, or a script calling "$WINE" more than
 #            once), then stops every Wine program of the prefix and the Xvfb. Exits with
 #            COMMAND's status. --dpi sets the prefix's LogPixels for this run (default 96).
+#            A COMMAND ending in .exe is run with "$WINE", its CR LF line ends given back as LF.
 #        tests/windows/wine-session.sh PREFIX prepare
 #            Only makes PREFIX ready (wineboot, settings, fonts); safe to run concurrently.
 #
@@ -91,7 +92,12 @@ run)
     [[ -s $prefix.display ]] || { echo "wine-session.sh: Xvfb did not start" >&2; exit 1; }
     export DISPLAY=:$(head -n1 "$prefix.display")
     status=0
-    "$@" || status=$?
+    if [[ $1 == *.exe ]]; then
+        "$WINE" "$@" | tr -d '\r' || true
+        status=${PIPESTATUS[0]}
+    else
+        "$@" || status=$?
+    fi
     exit "$status"
     ;;
 *)
