@@ -8,9 +8,9 @@
 
 #include "FormPlaces.h"
 
-#include <cmath>
-#include <commctrl.h>
 #include <windows.h>
+// commctrl.h needs windows.h before it.
+#include <commctrl.h>
 
 namespace {
 
@@ -84,13 +84,11 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showCommand) {
             place.top += frameOf->place.top;
         }
         const bool control = piece.target.control != drawlet::ControlId::None;
-        HWND child = CreateWindowExW(0, classOf(piece.kind, control), L"",
-                                     WS_CHILD | WS_VISIBLE | styleOf(piece.kind),
-                                     drawlet::view::pixels(place.left),
-                                     drawlet::view::pixels(place.top),
-                                     drawlet::view::pixels(place.width),
-                                     drawlet::view::pixels(place.height), form, nullptr, instance,
-                                     nullptr);
+        HWND child = CreateWindowExW(
+            0, classOf(piece.kind, control), L"", WS_CHILD | WS_VISIBLE | styleOf(piece.kind),
+            drawlet::view::pixels(place.left), drawlet::view::pixels(place.top),
+            drawlet::view::pixels(place.width), drawlet::view::pixels(place.height), form, nullptr,
+            instance, nullptr);
         SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(verdana), FALSE);
     }
     ShowWindow(form, showCommand);

@@ -90,9 +90,7 @@ Expect focus(const std::string& name) {
     return {focusName, name, "focus"};
 }
 Expect position(const std::string& name, int value) {
-    return {[name] {
-                return std::to_string(SendMessageW(control(name), SBM_GETPOS, 0, 0));
-            },
+    return {[name] { return std::to_string(SendMessageW(control(name), SBM_GETPOS, 0, 0)); },
             std::to_string(value), name};
 }
 Expect checked(const std::string& name, bool on = true) {
@@ -185,7 +183,8 @@ void click(const std::string& name, double across = 0.5, double down = 0.5, bool
     move.mi.dy = static_cast<LONG>(std::lround((y + 0.5) * 65536.0 / height));
     move.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
     INPUT pressed = move;
-    pressed.mi.dwFlags = MOUSEEVENTF_ABSOLUTE | (right ? MOUSEEVENTF_RIGHTDOWN : MOUSEEVENTF_LEFTDOWN);
+    pressed.mi.dwFlags =
+        MOUSEEVENTF_ABSOLUTE | (right ? MOUSEEVENTF_RIGHTDOWN : MOUSEEVENTF_LEFTDOWN);
     INPUT released = move;
     released.mi.dwFlags = MOUSEEVENTF_ABSOLUTE | (right ? MOUSEEVENTF_RIGHTUP : MOUSEEVENTF_LEFTUP);
     send({move});
@@ -250,8 +249,8 @@ std::vector<Step> steps() {
          {text("txtNumber(0)", ""), focus("txtNumber(0)")}},
         {"a click on the pick size slider's right arrow: pick size 6",
          [] { clickRightArrow("HScroll2"); },
-         {position("HScroll2", 5), text("Label4", "Lottery Pick Size - 6"),
-          shown("txtNumber(5)"), focus("HScroll2")}},
+         {position("HScroll2", 5), text("Label4", "Lottery Pick Size - 6"), shown("txtNumber(5)"),
+          focus("HScroll2")}},
         {"Left on the focused slider: pick size 5 again",
          [] { press(VK_LEFT); },
          {position("HScroll2", 4), text("Label4", "Lottery Pick Size - 5"),
@@ -398,7 +397,8 @@ int main(int argc, char* argv[]) {
         std::fprintf(stderr, "usage: drawlet_window_steps.exe PROGRAM.exe [--dpi N]\n");
         return 2;
     }
-    const bool highDpi = argc >= 4 && std::string(argv[2]) == "--dpi" && std::string(argv[3]) == "144";
+    const bool highDpi =
+        argc >= 4 && std::string(argv[2]) == "--dpi" && std::string(argv[3]) == "144";
     STARTUPINFOA startup{};
     startup.cb = sizeof startup;
     PROCESS_INFORMATION process{};

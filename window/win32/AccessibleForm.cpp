@@ -50,10 +50,9 @@ std::string windowText(HWND control) {
 }
 
 // A result line is named by its frame's caption, as an unnamed label in a group box is.
-void nameLines(const FormControls& c, std::map<HWND, std::string>& names,
-               const auto& setName) {
+void nameLines(const FormControls& c, std::map<HWND, std::string>& names, const auto& setName) {
     for (const auto& [line, frame] : {std::pair{ControlId::Label3, view::Caption::Frame1},
-                                     std::pair{ControlId::Label5, view::Caption::Frame3}}) {
+                                      std::pair{ControlId::Label5, view::Caption::Frame3}}) {
         HWND control = controlFor(c, {line, 0});
         const std::string name = windowText(captionControl(c, frame));
         if (names[control] != name) {
@@ -81,8 +80,8 @@ void AccessibleForm::requested(const FormControls& c, const SelectorState& state
     const auto coCreateInstance = lookUp<CoCreateInstanceFn>(L"ole32.dll", "CoCreateInstance");
     if (coInitializeEx == nullptr || coCreateInstance == nullptr ||
         FAILED(coInitializeEx(nullptr, COINIT_APARTMENTTHREADED)) ||
-        FAILED(coCreateInstance(kAccPropServices, nullptr, CLSCTX_INPROC_SERVER,
-                                kIAccPropServices, reinterpret_cast<void**>(&services_)))) {
+        FAILED(coCreateInstance(kAccPropServices, nullptr, CLSCTX_INPROC_SERVER, kIAccPropServices,
+                                reinterpret_cast<void**>(&services_)))) {
         services_ = nullptr;
         return;
     }

@@ -67,8 +67,7 @@ const wchar_t* classOf(const Piece& piece) {
 }
 
 DWORD extendedStyleOf(const Piece& piece) {
-    return piece.kind == PieceKind::TextBox || piece.kind == PieceKind::List ? WS_EX_CLIENTEDGE
-                                                                             : 0;
+    return piece.kind == PieceKind::TextBox || piece.kind == PieceKind::List ? WS_EX_CLIENTEDGE : 0;
 }
 
 // The piece's place on the form: a frame's pieces are measured from the frame's corner.
@@ -126,8 +125,8 @@ void addToolTip(FormControls& c, HWND control, const std::string& text) {
 
 void makeToolTips(FormControls& c) {
     c.toolTip = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP,
-                                CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT,
-                                c.form, nullptr, nullptr, nullptr);
+                                CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, c.form,
+                                nullptr, nullptr, nullptr);
     // The entry boxes' tool tip is a long sentence: wrapped, as the Qt window wraps it.
     SendMessageW(c.toolTip, TTM_SETMAXTIPWIDTH, 0, view::pixels(6000, c.dpi));
     for (std::size_t row = 0; row < c.pieces.size(); ++row) {
@@ -144,8 +143,8 @@ void makeToolTips(FormControls& c) {
 
 int dpiOf(HWND window) {
     using GetDpiForWindowFn = UINT(WINAPI*)(HWND);
-    static const auto getDpiForWindow = reinterpret_cast<GetDpiForWindowFn>(
-        reinterpret_cast<void*>(GetProcAddress(GetModuleHandleW(L"user32.dll"), "GetDpiForWindow")));
+    static const auto getDpiForWindow = reinterpret_cast<GetDpiForWindowFn>(reinterpret_cast<void*>(
+        GetProcAddress(GetModuleHandleW(L"user32.dll"), "GetDpiForWindow")));
     if (getDpiForWindow != nullptr && window != nullptr) {
         return static_cast<int>(getDpiForWindow(window));
     }

@@ -13,9 +13,9 @@ std::wstring wide(const std::string& text) {
         return {};
     }
     const int size = static_cast<int>(text.size());
-    std::wstring result(static_cast<std::size_t>(
-                            MultiByteToWideChar(CP_UTF8, 0, text.data(), size, nullptr, 0)),
-                        L'\0');
+    std::wstring result(
+        static_cast<std::size_t>(MultiByteToWideChar(CP_UTF8, 0, text.data(), size, nullptr, 0)),
+        L'\0');
     MultiByteToWideChar(CP_UTF8, 0, text.data(), size, result.data(),
                         static_cast<int>(result.size()));
     return result;
@@ -26,8 +26,8 @@ std::string narrow(const std::wstring& text) {
         return {};
     }
     const int size = static_cast<int>(text.size());
-    std::string result(static_cast<std::size_t>(WideCharToMultiByte(
-                           CP_UTF8, 0, text.data(), size, nullptr, 0, nullptr, nullptr)),
+    std::string result(static_cast<std::size_t>(WideCharToMultiByte(CP_UTF8, 0, text.data(), size,
+                                                                    nullptr, 0, nullptr, nullptr)),
                        '\0');
     WideCharToMultiByte(CP_UTF8, 0, text.data(), size, result.data(),
                         static_cast<int>(result.size()), nullptr, nullptr);

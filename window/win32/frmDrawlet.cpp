@@ -130,7 +130,15 @@ FocusTarget previousShownInTabOrder(const SelectorState& state, FocusTarget from
     return from;
 }
 
-enum MenuCommand : UINT { MenuUndo = 1, MenuRedo, MenuCut, MenuCopy, MenuPaste, MenuDelete, MenuAll };
+enum MenuCommand : UINT {
+    MenuUndo = 1,
+    MenuRedo,
+    MenuCut,
+    MenuCopy,
+    MenuPaste,
+    MenuDelete,
+    MenuAll
+};
 
 } // namespace
 
@@ -157,8 +165,8 @@ HWND frmDrawlet::show(int showCommand) {
     const std::wstring caption = wide(view::form().caption);
     HWND form = CreateWindowExW(0, kFormClass, caption.c_str(),
                                 WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX,
-                                CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT,
-                                nullptr, nullptr, instance, this);
+                                CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, nullptr,
+                                nullptr, instance, this);
     ShowWindow(form, showCommand);
     Form_Shown(state_);
     render();
@@ -167,7 +175,8 @@ HWND frmDrawlet::show(int showCommand) {
 
 LRESULT CALLBACK frmDrawlet::formProc(HWND form, UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == WM_NCCREATE) {
-        auto* window = static_cast<frmDrawlet*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
+        auto* window =
+            static_cast<frmDrawlet*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
         SetWindowLongPtrW(form, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(window));
     }
     auto* window = reinterpret_cast<frmDrawlet*>(GetWindowLongPtrW(form, GWLP_USERDATA));
@@ -192,8 +201,8 @@ LRESULT frmDrawlet::formMessage(HWND form, UINT message, WPARAM wParam, LPARAM l
         scrolled(reinterpret_cast<HWND>(lParam), LOWORD(wParam));
         return 0;
     case WM_CTLCOLORSTATIC:
-        if (const LRESULT brush = colourLine(reinterpret_cast<HDC>(wParam),
-                                             reinterpret_cast<HWND>(lParam))) {
+        if (const LRESULT brush =
+                colourLine(reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam))) {
             return brush;
         }
         break;
@@ -410,10 +419,12 @@ void frmDrawlet::coloursChanged() {
         DeleteObject(lineBackground_);
     }
     lineBackground_ = CreateSolidBrush(background);
-    for (const auto& [slot, id] : {std::pair{0, ControlId::Label3}, std::pair{1, ControlId::Label5}}) {
+    for (const auto& [slot, id] :
+         {std::pair{0, ControlId::Label3}, std::pair{1, ControlId::Label5}}) {
         const view::Piece* piece = view::pieceFor({id, 0});
-        const view::Rgb design = piece != nullptr && piece->textColour ? *piece->textColour
-                                                                       : rgbOf(GetSysColor(COLOR_WINDOWTEXT));
+        const view::Rgb design = piece != nullptr && piece->textColour
+                                     ? *piece->textColour
+                                     : rgbOf(GetSysColor(COLOR_WINDOWTEXT));
         lineColours_[slot] = colourRef(view::readableOn(design, rgbOf(background)));
         if (HWND line = controlFor(controls_, {id, 0})) {
             InvalidateRect(line, nullptr, TRUE);
@@ -607,8 +618,8 @@ bool frmDrawlet::editCommand(FocusTarget target, WPARAM key, int held) {
         run(Redo{keyCode, held});
         return true;
     }
-    if (isBox(target) && ((key == 'V' && held == ctrl) ||
-                          (key == VK_INSERT && held == modifiers::Shift))) {
+    if (isBox(target) &&
+        ((key == 'V' && held == ctrl) || (key == VK_INSERT && held == modifiers::Shift))) {
         pasted(target, keyCode, held);
         return true;
     }
@@ -618,8 +629,8 @@ bool frmDrawlet::editCommand(FocusTarget target, WPARAM key, int held) {
 // Tab moves the focus along the core's tab order, skipping hidden boxes; the focus arrival is
 // the next event.
 void frmDrawlet::tabbed(FocusTarget from, bool backwards) {
-    const FocusTarget to = backwards ? previousShownInTabOrder(state_, from)
-                                     : nextShownInTabOrder(state_, from);
+    const FocusTarget to =
+        backwards ? previousShownInTabOrder(state_, from) : nextShownInTabOrder(state_, from);
     if (HWND control = controlFor(controls_, to)) {
         SetFocus(control);
     }
