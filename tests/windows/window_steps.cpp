@@ -13,10 +13,12 @@
 //        (under tests/windows/wine-session.sh, which gives it a desktop)
 
 #include "PieceIds.h"
+#include "ReadableColours.h"
 
 #include <chrono>
 #include <cmath>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <functional>
 #include <string>
@@ -73,6 +75,12 @@ std::string focusName() {
                : "(none)";
 }
 
+std::string hex(int red, int green, int blue) {
+    char text[8];
+    std::snprintf(text, sizeof text, "#%02x%02x%02x", red, green, blue);
+    return text;
+}
+
 // What a row expects: a reading of the window and the value it must give.
 struct Expect {
     std::function<std::string()> read;
@@ -104,6 +112,36 @@ Expect shown(const std::string& name, bool on = true) {
     return {[name] { return IsWindowVisible(control(name)) ? "shown" : "hidden"; },
             on ? "shown" : "hidden", name};
 }
+// The colour a line's text is drawn in: of the colours in its rectangle, the one furthest from
+// its background, since smoothed edges are blends of the two.
+Expect textColour(const std::string& name, view::Rgb design) {
+    const COLORREF background = GetSysColor(COLOR_BTNFACE);
+    const view::Rgb shown = view::readableOn(
+        design, {GetRValue(background), GetGValue(background), GetBValue(background)});
+    return {[name, background] {
+                RECT r;
+                GetWindowRect(control(name), &r);
+                HDC screen = GetDC(nullptr);
+                COLORREF furthest = background;
+                int distance = 0;
+                for (int y = r.top; y < r.bottom; ++y) {
+                    for (int x = r.left; x < r.right; ++x) {
+                        const COLORREF pixel = GetPixel(screen, x, y);
+                        const int d = std::abs(GetRValue(pixel) - GetRValue(background)) +
+                                      std::abs(GetGValue(pixel) - GetGValue(background)) +
+                                      std::abs(GetBValue(pixel) - GetBValue(background));
+                        if (d > distance) {
+                            distance = d;
+                            furthest = pixel;
+                        }
+                    }
+                }
+                ReleaseDC(nullptr, screen);
+                return hex(GetRValue(furthest), GetGValue(furthest), GetBValue(furthest));
+            },
+            hex(shown.red, shown.green, shown.blue), name + " colour"};
+}
+
 Expect size(const std::string& name, int width, int height) {
     return {[name] {
                 RECT r;
@@ -190,6 +228,17 @@ void click(const std::string& name, double across = 0.5, double down = 0.5, bool
     send({move});
     send({pressed});
     send({released});
+}
+
+// Off the form, so that no tool tip covers it.
+void movePointerAway() {
+    INPUT move{};
+    move.type = INPUT_MOUSE;
+    move.mi.dx = 65535;
+    move.mi.dy = 65535;
+    move.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
+    send({move});
+    std::this_thread::sleep_for(300ms);
 }
 
 // A scroll bar's arrow squares are as wide as the bar is high.
@@ -280,6 +329,9 @@ std::vector<Step> steps() {
          [] { click("Command1"); },
          {text("txtSelNumbers(0)", "01"), text("txtSelNumbers(9)", "10"),
           text("Frame3", "9 - Play Numbers"), text("Label5", "01 02 04 05 06 07 08 09 10 ")}},
+        {"the picked numbers and the play numbers in their design colours",
+         [] { movePointerAway(); },
+         {textColour("Label3", {128, 0, 0}), textColour("Label5", {0, 0, 128})}},
         {"Include by the mouse",
          [] { click("optInclusion"); },
          {checked("optInclusion"), checked("optExclusion", false), focus("optInclusion"),

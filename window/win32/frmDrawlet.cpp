@@ -469,7 +469,7 @@ void frmDrawlet::accessibleObjectAsked() {
 // Every key goes to the core first, whichever control has it. Returns true when the key is
 // done with: an edit command, Tab, a key whose character the key filter swallowed, or a key the
 // window handles itself.
-bool frmDrawlet::keyDown(HWND control, FocusTarget target, WPARAM key, LPARAM /*flags*/) {
+bool frmDrawlet::keyDown(HWND control, FocusTarget target, WPARAM key, LPARAM flags) {
     const int held = heldModifiers();
     if (editCommand(target, key, held)) {
         dropPendingCharacter(control);
@@ -492,7 +492,7 @@ bool frmDrawlet::keyDown(HWND control, FocusTarget target, WPARAM key, LPARAM /*
     }
     if (key == VK_RETURN && (kind == ControlKind::Button || kind == ControlKind::Option)) {
         dropPendingCharacter(control);
-        DefSubclassProc(control, WM_KEYDOWN, VK_SPACE, 0);
+        DefSubclassProc(control, WM_KEYDOWN, VK_SPACE, flags);
         return true;
     }
     return false;
