@@ -47,13 +47,13 @@ struct Rgb {
 
 // The kinds of piece the form is made of; each toolkit has a standard control for each.
 enum class PieceKind : std::uint8_t {
-    Label,      // static text; a selectable, focusable line where it is a control (Label3, Label5)
-    Frame,      // a titled group box
-    TextBox,    // a one-line box of at most two digits
-    List,       // the combination list
-    HScroll,    // a horizontal scroll bar
-    Option,     // an option (radio) button
-    Button,     // a command button
+    Label,   // static text; a selectable, focusable line where it is a control (Label3, Label5)
+    Frame,   // a titled group box
+    TextBox, // a one-line box of at most two digits
+    List,    // the combination list
+    HScroll, // a horizontal scroll bar
+    Option,  // an option (radio) button
+    Button,  // a command button
 };
 
 enum class TextAlign : std::uint8_t { Left, Centre };
@@ -72,8 +72,11 @@ struct Piece {
     // What it shows from the start and never changes: a fixed caption ("Enter Drawlets Here"),
     // a button's or option's caption. Empty where the state writes it.
     std::string caption;
-    std::string toolTip;    // a fixed tool tip (cmdPick's); empty for none
-    double fontPoints = 0;  // 0: the form's font
+    // What a screen reader calls a control that shows no caption of its own ("Drawlet 3",
+    // "Base set size"); empty for the rest, which are read by what they show.
+    std::string readsAs;
+    std::string toolTip;   // a fixed tool tip (cmdPick's); empty for none
+    double fontPoints = 0; // 0: the form's font
     bool underlined = false;
     TextAlign align = TextAlign::Left;
     bool topAligned = false; // text starts at the top rather than centred vertically

@@ -26,7 +26,15 @@ namespace drawlet::view {
 
 // The texts the state writes at run time, by the name of the piece that shows them.
 enum class Caption : std::uint8_t {
-    Label1, Label2, Label3, Label4, Label5, Frame1, Frame2, Frame3, Command1
+    Label1,
+    Label2,
+    Label3,
+    Label4,
+    Label5,
+    Frame1,
+    Frame2,
+    Frame3,
+    Command1
 };
 inline constexpr std::size_t kCaptions = 9;
 
@@ -78,8 +86,9 @@ struct WriteBoxVisible {
     bool visible = true;
     bool operator==(const WriteBoxVisible&) const = default;
 };
-// The combination list keeps its first `kept` lines and gets `added` after them; a cleared
-// list keeps none. (Lines are only ever added or all cleared, so a change is seldom more.)
+// The combination list keeps its first `kept` lines, loses the rest and gets `added` after
+// them; a cleared list keeps none. (A combination adds a line, an undo takes the last one away,
+// a clear takes them all, so a change is seldom more than one line.)
 struct WriteLines {
     std::size_t kept = 0;
     std::vector<std::string> added;
@@ -119,12 +128,19 @@ class ShownForm {
 public:
     // The writes that bring the window from what it was last given to `state`, in the order a
     // window applies them: captions, sliders, box texts, box visibility, the list, the options,
-    // the tool tip, and last the focus. The first call writes everything.
+    // the tool tip, and last the focus. The first call writes everything but the focus, which
+    // is written whenever the state moved it (focusMoves) or focusAgain() asks for it.
     std::vector<Write> render(const SelectorState& state);
 
-    // The player edited this box, which now shows `text`: it is written again only where the
-    // state's text differs.
+    // What the player changed in a control by hand, before the event reaches the core: the
+    // window shows it already, so the next render writes the control only where the state
+    // differs from it (the core refused or corrected the change).
+    // The player edited this box, which now shows `text`.
     void edited(FocusTarget box, const std::string& text);
+    // The player moved this slider to `value`.
+    void moved(ControlId slider, int value);
+    // The player checked this option button (the others of its set are cleared).
+    void checked(FocusTarget option);
 
     // An undo or redo brought back a focus: the next render puts it again, even if the state
     // did not move it.
