@@ -33,15 +33,6 @@ Function lookUp(const wchar_t* library, const char* name) {
                : reinterpret_cast<Function>(reinterpret_cast<void*>(GetProcAddress(module, name)));
 }
 
-// What a control of the table reads as: its row's name, a box's number counted from 1.
-std::string readsAs(FocusTarget target) {
-    std::string name = controlRow(target.control)->readsAs;
-    if (const auto at = name.find("%1"); at != std::string::npos) {
-        name.replace(at, 2, std::to_string(target.index + 1));
-    }
-    return name;
-}
-
 std::string windowText(HWND control) {
     std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(control)) + 1, L'\0');
     text.resize(static_cast<std::size_t>(
@@ -85,12 +76,10 @@ void AccessibleForm::requested(const FormControls& c, const SelectorState& state
         services_ = nullptr;
         return;
     }
-    for (const auto& [key, control] : c.controls) {
-        const FocusTarget target{key.first, key.second};
-        const Control* row = controlRow(target.control);
-        if (row->kind == ControlKind::BoxRow || row->kind == ControlKind::Slider ||
-            row->kind == ControlKind::List) {
-            setName(control, readsAs(target));
+    const auto pieces = view::formPieces();
+    for (std::size_t row = 0; row < pieces.size(); ++row) {
+        if (!pieces[row].readsAs.empty()) {
+            setName(c.pieces[row], pieces[row].readsAs);
         }
     }
     rendered(c, state);
