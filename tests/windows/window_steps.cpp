@@ -142,6 +142,23 @@ Expect textColour(const std::string& name, view::Rgb design) {
             hex(shown.red, shown.green, shown.blue), name + " colour"};
 }
 
+// The clipboard holds the whole text of the control.
+Expect copiedFrom(const std::string& name) {
+    return {[name] {
+                std::string copied;
+                if (OpenClipboard(nullptr)) {
+                    if (HANDLE data = GetClipboardData(CF_UNICODETEXT)) {
+                        copied = narrow(static_cast<const wchar_t*>(GlobalLock(data)));
+                        GlobalUnlock(data);
+                    }
+                    CloseClipboard();
+                }
+                const std::string shown = textOf(control(name));
+                return !shown.empty() && copied == shown ? "copied" : "clipboard: " + copied;
+            },
+            "copied", name + " copied"};
+}
+
 Expect size(const std::string& name, int width, int height) {
     return {[name] {
                 RECT r;
@@ -415,6 +432,13 @@ std::vector<Step> steps() {
         {"Tab on", [] { press(VK_TAB); }, {focus("Label3")}},
         {"Tab on", [] { press(VK_TAB); }, {focus("HScroll2")}},
         {"Shift+Tab back", [] { press(VK_TAB, {VK_SHIFT}); }, {focus("Label3")}},
+        {"the picked numbers selected and copied",
+         [] {
+             putOnClipboard("");
+             press('A', {VK_CONTROL});
+             press('C', {VK_CONTROL});
+         },
+         {copiedFrom("Label3"), focus("Label3")}},
     };
 }
 

@@ -487,6 +487,12 @@ bool frmDrawlet::keyDown(HWND control, FocusTarget target, WPARAM key, LPARAM fl
         return true;
     }
     const ControlKind kind = controlRow(target.control)->kind;
+    // A result line selects its whole text for copying, whatever its edit control's age.
+    if (kind == ControlKind::Label && key == 'A' && held == modifiers::Control) {
+        dropPendingCharacter(control);
+        SendMessageW(control, EM_SETSEL, 0, -1);
+        return true;
+    }
     if (kind == ControlKind::Slider) {
         return sliderKey(target, key);
     }
