@@ -368,6 +368,13 @@ std::vector<Step> steps() {
              press(VK_RETURN);
          },
          {focus("optExclusion"), checked("optExclusion"), text("Frame3", "9 - Play Numbers")}},
+        {"the arrows move among the options and choose",
+         [] { press(VK_RIGHT); },
+         {focus("optInclusion"), checked("optInclusion"), checked("optExclusion", false),
+          text("Frame3", "14 - Play Numbers")}},
+        {"and back",
+         [] { press(VK_LEFT); },
+         {focus("optExclusion"), checked("optExclusion"), text("Frame3", "9 - Play Numbers")}},
         {"Clear All by the mouse",
          [] { click("cmdClear"); },
          {lines(""), text("Label1", "Combinations - 0"), text("Label3", ""),

@@ -13,6 +13,7 @@
 #include "Wide.h"
 
 #include <commctrl.h>
+#include <span>
 #include <utility>
 #include <variant>
 
@@ -264,6 +265,10 @@ LRESULT frmDrawlet::controlMessage(HWND control, UINT message, WPARAM wParam, LP
         break;
     case WM_CUT:
     case WM_CLEAR:
+    case WM_IME_COMPOSITION:
+    case WM_IME_CHAR:
+        // An edit control inserts an input method's result itself, past the character filter;
+        // the core then refuses anything but digits.
         if (isBox(target)) {
             return editsItself(control, target, message, wParam, lParam);
         }
@@ -496,6 +501,9 @@ bool frmDrawlet::keyDown(HWND control, FocusTarget target, WPARAM key, LPARAM fl
     if (kind == ControlKind::Slider) {
         return sliderKey(target, key);
     }
+    if (kind == ControlKind::Option && key >= VK_LEFT && key <= VK_DOWN) {
+        return optionKey(target, key);
+    }
     if (key == VK_RETURN && (kind == ControlKind::Button || kind == ControlKind::Option)) {
         dropPendingCharacter(control);
         DefSubclassProc(control, WM_KEYDOWN, VK_SPACE, flags);
@@ -640,6 +648,26 @@ void frmDrawlet::tabbed(FocusTarget from, bool backwards) {
     if (HWND control = controlFor(controls_, to)) {
         SetFocus(control);
     }
+}
+
+// The arrows move among the options of a set and choose the one they reach, as in any group of
+// option buttons.
+bool frmDrawlet::optionKey(FocusTarget option, WPARAM key) {
+    static constexpr FocusTarget kTypes[] = {
+        {ControlId::optExclusion, 0}, {ControlId::optInclusion, 0}, {ControlId::optNone, 0}};
+    static constexpr FocusTarget kStarts[] = {{ControlId::Option1, 0}, {ControlId::Option1, 1}};
+    const std::span<const FocusTarget> set = option.control == ControlId::Option1
+                                                 ? std::span<const FocusTarget>(kStarts)
+                                                 : std::span<const FocusTarget>(kTypes);
+    std::size_t at = 0;
+    while (at < set.size() && set[at] != option) {
+        ++at;
+    }
+    const bool forwards = key == VK_RIGHT || key == VK_DOWN;
+    const FocusTarget to = set[(at + (forwards ? 1 : set.size() - 1)) % set.size()];
+    SetFocus(controlFor(controls_, to));
+    run(Clicked{to});
+    return true;
 }
 
 // The keys of a slider: Right, Up and Page Up raise the value, Left, Down and Page Down lower

@@ -75,6 +75,7 @@ private:
     bool editCommand(FocusTarget target, WPARAM key, int modifiers);
     void tabbed(FocusTarget from, bool backwards);
     bool sliderKey(FocusTarget slider, WPARAM key);
+    bool optionKey(FocusTarget option, WPARAM key);
     LRESULT editsItself(HWND box, FocusTarget target, UINT message, WPARAM wParam, LPARAM lParam);
 
     SelectorState state_;
