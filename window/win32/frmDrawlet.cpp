@@ -345,7 +345,7 @@ void frmDrawlet::created(HWND form) {
     coloursChanged();
     Form_Load(state_, random_);
     render();
-    dpiChanged(dpi, RECT{});
+    fitFrame(dpi, RECT{});
 }
 
 void frmDrawlet::commanded(HWND control, int notification) {
@@ -437,9 +437,14 @@ void frmDrawlet::coloursChanged() {
     }
 }
 
-// Places, sizes and fonts follow the monitor's DPI; the frame keeps the client area the form's.
+// Places, sizes and fonts follow the monitor's DPI.
 void frmDrawlet::dpiChanged(int dpi, const RECT& suggested) {
     layOut(controls_, dpi);
+    fitFrame(dpi, suggested);
+}
+
+// The frame around the form's client area at `dpi`, where Windows suggests or where it is.
+void frmDrawlet::fitFrame(int dpi, const RECT& suggested) {
     const SIZE client = clientSize(dpi);
     RECT frame{0, 0, client.cx, client.cy};
     const DWORD style = static_cast<DWORD>(GetWindowLongPtrW(controls_.form, GWL_STYLE));

@@ -60,6 +60,7 @@ private:
     void scrolled(HWND bar, int request);
     LRESULT colourLine(HDC dc, HWND control);
     void dpiChanged(int dpi, const RECT& suggested);
+    void fitFrame(int dpi, const RECT& suggested);
     void coloursChanged();
     void activated();
     void accessibleObjectAsked();
