@@ -3,8 +3,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 // The baseline of the start-up measure: a window with the same standard controls at the same
-// places and in the same fonts as drawlet-selector.exe, and nothing else (no core, no view, no
-// writes, no subclassing), in the same manifest.
+// places and in the same fonts as drawlet-selector.exe, the same of them shown, and nothing else
+// (no core, no view, no writes, no subclassing), in the same manifest.
 
 #include "FormPlaces.h"
 
