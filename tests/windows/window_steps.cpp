@@ -407,9 +407,10 @@ std::vector<Step> steps() {
              type("4");
          },
          {text("txtNumber(0)", "4"), lines(kCombination)}},
-        {"the box's menu pastes too",
+        {"the box's menu pastes too, into the box it is opened on",
          [] {
              press(VK_BACK);
+             press(VK_TAB);
              putOnClipboard("99 88 77 66 55");
              click("txtNumber(0)", 0.5, 0.5, true);
              std::this_thread::sleep_for(200ms);

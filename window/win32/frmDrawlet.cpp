@@ -568,8 +568,12 @@ void frmDrawlet::pasted(FocusTarget box, int keyCode, int modifiers) {
     run(Pasted{box, clipboardText(controls_.form), keyCode, modifiers});
 }
 
-// The box's own menu, with Undo, Redo and Paste doing what their keys do.
+// The box's own menu, with Undo, Redo and Paste doing what their keys do. A right click brings
+// the focus first, as a left one does, so that the menu's paste goes into this box.
 void frmDrawlet::boxMenu(HWND box, FocusTarget target, LPARAM at) {
+    if (GetFocus() != box) {
+        SetFocus(box);
+    }
     POINT point{static_cast<short>(LOWORD(at)), static_cast<short>(HIWORD(at))};
     if (point.x == -1 && point.y == -1) { // from the keyboard: at the box
         RECT place;
