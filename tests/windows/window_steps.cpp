@@ -32,6 +32,7 @@ using namespace drawlet;
 using namespace std::chrono_literals;
 
 HWND form = nullptr;
+POINT dragEnd{};
 DWORD formThread = 0;
 
 HWND control(const std::string& name) {
@@ -159,6 +160,19 @@ Expect copiedFrom(const std::string& name) {
             "copied", name + " copied"};
 }
 
+// The pick size caption shows the slider's value, which has moved from `from`.
+Expect pickSizeMovedFrom(int from) {
+    return {[from] {
+                const auto value = SendMessageW(control("HScroll2"), SBM_GETPOS, 0, 0);
+                const std::string caption = textOf(control("Label4"));
+                return value != from &&
+                               caption == "Lottery Pick Size - " + std::to_string(value + 1)
+                           ? std::string("moved and shown")
+                           : "at " + std::to_string(value) + ", " + caption;
+            },
+            "moved and shown", "HScroll2 and Label4"};
+}
+
 Expect size(const std::string& name, int width, int height) {
     return {[name] {
                 RECT r;
@@ -258,6 +272,41 @@ void movePointerAway() {
     std::this_thread::sleep_for(300ms);
 }
 
+void mouseAt(int x, int y, DWORD buttons) {
+    INPUT input{};
+    input.type = INPUT_MOUSE;
+    input.mi.dx =
+        static_cast<LONG>(std::lround((x + 0.5) * 65536.0 / GetSystemMetrics(SM_CXSCREEN)));
+    input.mi.dy =
+        static_cast<LONG>(std::lround((y + 0.5) * 65536.0 / GetSystemMetrics(SM_CYSCREEN)));
+    input.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE | buttons;
+    send({input});
+}
+
+// The thumb of a scroll bar at `value` of min to max pressed and dragged by `pixels`, the button
+// still down. With no page, the thumb is as wide as an arrow square. (GetScrollBarInfo would
+// say where it is, but Wine answers it for a window of another program with zeros.)
+void dragThumb(const std::string& name, int value, int min, int max, int pixels) {
+    RECT r;
+    GetWindowRect(control(name), &r);
+    const int arrow = GetSystemMetrics(SM_CXHSCROLL);
+    const int thumb = GetSystemMetrics(SM_CXHTHUMB);
+    const int track = r.right - r.left - 2 * arrow - thumb;
+    const int x = r.left + arrow + track * (value - min) / (max - min) + thumb / 2;
+    const int y = (r.top + r.bottom) / 2;
+    mouseAt(x, y, 0);
+    mouseAt(x, y, MOUSEEVENTF_LEFTDOWN);
+    for (int step = 1; step <= 4; ++step) {
+        mouseAt(x + pixels * step / 4, y, 0);
+    }
+    std::this_thread::sleep_for(200ms);
+    dragEnd = {x + pixels, y};
+}
+
+void releaseThumb() {
+    mouseAt(dragEnd.x, dragEnd.y, MOUSEEVENTF_LEFTUP);
+}
+
 // A scroll bar's arrow squares are as wide as the bar is high.
 void clickRightArrow(const std::string& name) {
     RECT r;
@@ -321,6 +370,30 @@ std::vector<Step> steps() {
          [] { press(VK_LEFT); },
          {position("HScroll2", 4), text("Label4", "Lottery Pick Size - 5"),
           shown("txtNumber(5)", false), focus("HScroll2")}},
+        {"the thumb dragged: nothing changes while it is held",
+         [] { dragThumb("HScroll2", 4, 0, 9, 40); },
+         {position("HScroll2", 4), text("Label4", "Lottery Pick Size - 5")}},
+        {"the thumb released: one move", [] { releaseThumb(); }, {pickSizeMovedFrom(4)}},
+        {"Home on the slider: pick size 1, then Right",
+         [] {
+             press(VK_HOME);
+             press(VK_UP);
+             press(VK_PRIOR);
+             press(VK_NEXT);
+             press(VK_DOWN);
+         },
+         {position("HScroll2", 0), text("Label4", "Lottery Pick Size - 1"),
+          shown("txtNumber(1)", false)}},
+        {"End, then Page Down: pick size 9; Left and Right back to 5",
+         [] {
+             press(VK_END);
+             press(VK_NEXT);
+             for (int i = 0; i < 4; ++i) {
+                 press(VK_LEFT);
+             }
+             press(VK_RIGHT);
+         },
+         {position("HScroll2", 4), text("Label4", "Lottery Pick Size - 5")}},
         {"a click into the first box and the second digit moves on",
          [] {
              click("txtNumber(0)");

@@ -199,7 +199,7 @@ LRESULT frmDrawlet::formMessage(HWND form, UINT message, WPARAM wParam, LPARAM l
         commanded(reinterpret_cast<HWND>(lParam), HIWORD(wParam));
         return 0;
     case WM_HSCROLL:
-        scrolled(reinterpret_cast<HWND>(lParam), LOWORD(wParam));
+        scrolled(reinterpret_cast<HWND>(lParam), LOWORD(wParam), HIWORD(wParam));
         return 0;
     case WM_CTLCOLORSTATIC:
         if (const LRESULT brush =
@@ -365,7 +365,7 @@ void frmDrawlet::commanded(HWND control, int notification) {
 
 // A scroll bar moves only when told to: each completed request becomes one move from the
 // state's value. While the thumb is dragged nothing happens; its release is the move.
-void frmDrawlet::scrolled(HWND bar, int request) {
+void frmDrawlet::scrolled(HWND bar, int request, int thumb) {
     const FocusTarget target = targetOf(bar);
     const Control* row = controlRow(target.control);
     if (row == nullptr || row->kind != ControlKind::Slider) {
@@ -392,14 +392,9 @@ void frmDrawlet::scrolled(HWND bar, int request) {
     case SB_RIGHT:
         value = now.max;
         break;
-    case SB_THUMBPOSITION: {
-        SCROLLINFO info{};
-        info.cbSize = sizeof info;
-        info.fMask = SIF_TRACKPOS;
-        GetScrollInfo(bar, SB_CTL, &info);
-        value = info.nTrackPos;
+    case SB_THUMBPOSITION: // where the thumb was let go; every range here fits 16 bits
+        value = thumb;
         break;
-    }
     default: // SB_THUMBTRACK, SB_ENDSCROLL
         return;
     }
@@ -707,7 +702,7 @@ bool frmDrawlet::sliderKey(FocusTarget slider, WPARAM key) {
     default:
         return false;
     }
-    scrolled(controlFor(controls_, slider), request);
+    scrolled(controlFor(controls_, slider), request, 0);
     return true;
 }
 

@@ -57,7 +57,7 @@ private:
     // The form's messages.
     void created(HWND form);
     void commanded(HWND control, int notification);
-    void scrolled(HWND bar, int request);
+    void scrolled(HWND bar, int request, int thumb);
     LRESULT colourLine(HDC dc, HWND control);
     void dpiChanged(int dpi, const RECT& suggested);
     void fitFrame(int dpi, const RECT& suggested);
