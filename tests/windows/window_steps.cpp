@@ -25,6 +25,8 @@
 #include <thread>
 #include <vector>
 #include <windows.h>
+// commctrl.h needs windows.h before it.
+#include <commctrl.h>
 
 namespace {
 
@@ -32,6 +34,7 @@ using namespace drawlet;
 using namespace std::chrono_literals;
 
 HWND form = nullptr;
+HANDLE formProcess = nullptr;
 POINT dragEnd{};
 DWORD formThread = 0;
 
@@ -80,6 +83,44 @@ std::string hex(int red, int green, int blue) {
     char text[8];
     std::snprintf(text, sizeof text, "#%02x%02x%02x", red, green, blue);
     return text;
+}
+
+// The tool tip the form shows over a control. The tool tip control answers into memory of its
+// own program, so the question and the answer are put there.
+std::string toolTipOf(const std::string& name) {
+    HWND tips = nullptr;
+    EnumThreadWindows(
+        formThread,
+        [](HWND window, LPARAM found) -> BOOL {
+            wchar_t kind[64] = {};
+            GetClassNameW(window, kind, 64);
+            if (std::wstring(kind) == TOOLTIPS_CLASSW) {
+                *reinterpret_cast<HWND*>(found) = window;
+                return FALSE;
+            }
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&tips));
+    if (tips == nullptr) {
+        return "(no tool tips)";
+    }
+    constexpr std::size_t kChars = 512;
+    auto* remote = static_cast<char*>(VirtualAllocEx(formProcess, nullptr,
+                                                     sizeof(TOOLINFOW) + kChars * sizeof(wchar_t),
+                                                     MEM_COMMIT, PAGE_READWRITE));
+    auto* remoteText = reinterpret_cast<wchar_t*>(remote + sizeof(TOOLINFOW));
+    TOOLINFOW tool{};
+    tool.cbSize = sizeof tool;
+    tool.hwnd = form;
+    tool.uId = reinterpret_cast<UINT_PTR>(control(name));
+    tool.lpszText = remoteText;
+    WriteProcessMemory(formProcess, remote, &tool, sizeof tool, nullptr);
+    WriteProcessMemory(formProcess, remoteText, L"", sizeof(wchar_t), nullptr);
+    SendMessageW(tips, TTM_GETTEXTW, kChars, reinterpret_cast<LPARAM>(remote));
+    wchar_t text[kChars] = {};
+    ReadProcessMemory(formProcess, remoteText, text, sizeof text - sizeof(wchar_t), nullptr);
+    VirtualFreeEx(formProcess, remote, 0, MEM_RELEASE);
+    return narrow(text);
 }
 
 // What a row expects: a reading of the window and the value it must give.
@@ -171,6 +212,10 @@ Expect pickSizeMovedFrom(int from) {
                            : "at " + std::to_string(value) + ", " + caption;
             },
             "moved and shown", "HScroll2 and Label4"};
+}
+
+Expect toolTip(const std::string& name, const std::string& value) {
+    return {[name] { return toolTipOf(name); }, value, name + " tool tip"};
 }
 
 Expect size(const std::string& name, int width, int height) {
@@ -334,20 +379,37 @@ struct Step {
 };
 
 const std::string kCombination = "03 15 22 37 41 ";
+const std::string kEntryToolTip =
+    "This is Automated Entry. Enter your numbers in double digit XX and check each combination. "
+    "You'll have to start over if there is a mistake.";
 
 std::vector<Step> steps() {
     return {
         {"start-up as the form shows it",
          [] {},
-         {size("", 632, 566), text("Label4", "Lottery Pick Size - 5"),
-          text("Label1", "Combinations - 0"), lines(""),
+         {size("", 632, 566),
+          text("Label4", "Lottery Pick Size - 5"),
+          text("Label1", "Combinations - 0"),
+          lines(""),
           text("Label2", "Quantity of Combination Numbers to Pick - 1"),
-          text("Frame1", "0 - Exclusion or Inclusion Numbers"), text("Label3", ""),
-          text("Frame2", "0 - Base Set Numbers"), text("Command1", "Auto Fill Base Set 00 to NN"),
-          text("Frame3", "0 - Play Numbers"), checked("Option1(1)"), checked("optExclusion"),
-          position("HScroll2", 4), position("HScroll3", 0), shown("txtNumber(4)"),
-          shown("txtNumber(5)", false), shown("txtSelNumbers(0)", false),
-          text("cmdClear", "Clear All"), focus("txtNumber(0)")}},
+          text("Frame1", "0 - Exclusion or Inclusion Numbers"),
+          text("Label3", ""),
+          text("Frame2", "0 - Base Set Numbers"),
+          text("Command1", "Auto Fill Base Set 00 to NN"),
+          text("Frame3", "0 - Play Numbers"),
+          checked("Option1(1)"),
+          checked("optExclusion"),
+          position("HScroll2", 4),
+          position("HScroll3", 0),
+          shown("txtNumber(4)"),
+          shown("txtNumber(5)", false),
+          shown("txtSelNumbers(0)", false),
+          text("cmdClear", "Clear All"),
+          focus("txtNumber(0)"),
+          toolTip("cmdPick", "Use the slider control above to Pick randomly one, some, or use all "
+                             "the combination numbers."),
+          toolTip("txtNumber(0)", kEntryToolTip),
+          toolTip("txtNumber(9)", kEntryToolTip)}},
         {"letters, signs, space, Return and Escape are refused; a digit is taken",
          [] {
              type("ab -+Q");
@@ -581,6 +643,7 @@ int main(int argc, char* argv[]) {
         return 1;
     }
     formThread = GetWindowThreadProcessId(form, nullptr);
+    formProcess = process.hProcess;
     SetForegroundWindow(form);
 
     int failures = 0;
