@@ -251,16 +251,15 @@ LRESULT frmDrawlet::controlMessage(HWND control, UINT message, WPARAM wParam, LP
     case WM_KEYUP:
     case WM_SYSKEYUP:
         keyUp(target, wParam);
-        if (wParam == VK_RETURN && targetOf(control) == target &&
-            (controlRow(target.control)->kind == ControlKind::Button ||
-             controlRow(target.control)->kind == ControlKind::Option)) {
+        // Return presses a button as Space does; the button acts on the key's release.
+        if (wParam == VK_RETURN && (controlRow(target.control)->kind == ControlKind::Button ||
+                                    controlRow(target.control)->kind == ControlKind::Option)) {
             return DefSubclassProc(control, message, VK_SPACE, lParam);
         }
         break;
     case WM_CHAR:
         if (isBox(target)) {
-            return charTyped(target, wParam) ? editsItself(control, target, message, wParam, lParam)
-                                             : 0;
+            return charTyped(wParam) ? editsItself(control, target, message, wParam, lParam) : 0;
         }
         break;
     case WM_CUT:
@@ -297,7 +296,7 @@ LRESULT frmDrawlet::controlMessage(HWND control, UINT message, WPARAM wParam, LP
         break;
     case WM_SETFOCUS: {
         const LRESULT result = DefSubclassProc(control, message, wParam, lParam);
-        focusArrived(control, target);
+        focusArrived(target);
         return result;
     }
     case WM_GETOBJECT:
@@ -520,7 +519,7 @@ void frmDrawlet::keyUp(FocusTarget target, WPARAM key) {
 
 // Only digits and Backspace reach a box, whether typed, composed by an input method or sent;
 // the key filter has already seen the typed ones.
-bool frmDrawlet::charTyped(FocusTarget /*target*/, WPARAM character) {
+bool frmDrawlet::charTyped(WPARAM character) {
     return (character >= '0' && character <= '9') || character == VK_BACK;
 }
 
@@ -541,7 +540,7 @@ LRESULT frmDrawlet::editsItself(HWND box, FocusTarget target, UINT message, WPAR
 
 // Focus the window moves itself while rendering is already in the state, and so is focus that
 // comes back to the control that had it.
-void frmDrawlet::focusArrived(HWND /*control*/, FocusTarget target) {
+void frmDrawlet::focusArrived(FocusTarget target) {
     if (rendering_ || target == state_.focus) {
         return;
     }

@@ -68,8 +68,8 @@ private:
     // A control's messages.
     bool keyDown(HWND control, FocusTarget target, WPARAM key, LPARAM flags);
     void keyUp(FocusTarget target, WPARAM key);
-    bool charTyped(FocusTarget target, WPARAM character);
-    void focusArrived(HWND control, FocusTarget target);
+    bool charTyped(WPARAM character);
+    void focusArrived(FocusTarget target);
     bool focusingPress(HWND control);
     void pasted(FocusTarget box, int keyCode, int modifiers);
     void boxMenu(HWND box, FocusTarget target, LPARAM at);
