@@ -9,11 +9,14 @@
 // before it has not been handled yet, and each row that refuses input ends with input that is
 // taken.
 //
-// Usage: drawlet_window_steps.exe PROGRAM.exe [--dpi N]
+// Usage: drawlet_window_steps.exe PROGRAM.exe [--dpi 144]
+//        drawlet_window_steps.exe --dpi-change   (the window in this program, its DPI changed)
 //        (under tests/windows/wine-session.sh, which gives it a desktop)
 
 #include "PieceIds.h"
+#include "RandomSource.h"
 #include "ReadableColours.h"
+#include "frmDrawlet.h"
 
 #include <chrono>
 #include <cmath>
@@ -597,6 +600,61 @@ std::vector<Step> stepsAt144Dpi() {
     };
 }
 
+// Where a control sits in the form's client area, and its size.
+Expect place(const std::string& name, int left, int top, int width, int height) {
+    return {[name] {
+                RECT r;
+                GetWindowRect(control(name), &r);
+                MapWindowPoints(nullptr, form, reinterpret_cast<POINT*>(&r), 2);
+                return std::to_string(r.left) + "," + std::to_string(r.top) + " " +
+                       std::to_string(r.right - r.left) + "x" + std::to_string(r.bottom - r.top);
+            },
+            std::to_string(left) + "," + std::to_string(top) + " " + std::to_string(width) + "x" +
+                std::to_string(height),
+            name + " place"};
+}
+
+// The form's font height in a control, in pixels as LOGFONT gives it (negative: character height).
+Expect fontHeight(const std::string& name, int height) {
+    return {[name] {
+                LOGFONTW font{};
+                GetObjectW(reinterpret_cast<HFONT>(SendMessageW(control(name), WM_GETFONT, 0, 0)),
+                           sizeof font, &font);
+                return std::to_string(font.lfHeight);
+            },
+            std::to_string(height), name + " font"};
+}
+
+// The window moved to a monitor of another DPI, as Windows tells it. The message carries a
+// pointer, so this runs with the window in the test's own process. Only the message comes:
+// the frame Windows draws stays at the system's DPI, so the client area is not compared.
+void dpiChangedTo(int dpi) {
+    RECT suggested{20, 20, 40, 40};
+    SendMessageW(form, WM_DPICHANGED, MAKEWPARAM(dpi, dpi), reinterpret_cast<LPARAM>(&suggested));
+}
+
+std::vector<Step> stepsOfADpiChange() {
+    return {
+        {"the form at 96 DPI",
+         [] {},
+         {size("", 632, 566), place("cmdClear", 4, 540, 625, 21),
+          place("txtSelNumbers(21)", 240, 344, 21, 17), fontHeight("Label1", -11),
+          fontHeight("cmdClear", -13)}},
+        {"moved to a monitor at 144 DPI: laid out again",
+         [] { dpiChangedTo(144); },
+         {place("cmdClear", 6, 810, 938, 32), place("txtSelNumbers(21)", 360, 516, 32, 26),
+          size("lstNumbers", 302, 611), fontHeight("Label1", -17), fontHeight("cmdClear", -20),
+          fontHeight("Label7", -17)}},
+        {"and back at 96 DPI",
+         [] { dpiChangedTo(96); },
+         {size("", 632, 566), place("cmdClear", 4, 540, 625, 21),
+          place("txtSelNumbers(21)", 240, 344, 21, 17), fontHeight("Label1", -11)}},
+        {"a combination typed into it after",
+         [] { type("0102030405"); },
+         {lines("01 02 03 04 05 "), text("Label1", "Combinations - 1")}},
+    };
+}
+
 bool waitFor(const Expect& expect, std::string& seen) {
     const auto until = std::chrono::steady_clock::now() + 5s;
     do {
@@ -609,45 +667,9 @@ bool waitFor(const Expect& expect, std::string& seen) {
     return false;
 }
 
-} // namespace
-
-int main(int argc, char* argv[]) {
-    if (argc < 2) {
-        std::fprintf(stderr, "usage: drawlet_window_steps.exe PROGRAM.exe [--dpi N]\n");
-        return 2;
-    }
-    const bool highDpi =
-        argc >= 4 && std::string(argv[2]) == "--dpi" && std::string(argv[3]) == "144";
-    STARTUPINFOA startup{};
-    startup.cb = sizeof startup;
-    PROCESS_INFORMATION process{};
-    // Under Wine the program may be named by its Unix path, which is on drive Z:.
-    std::string program = argv[1];
-    if (program.starts_with('/')) {
-        program = "Z:" + program;
-    }
-    std::string commandLine = "\"" + program + "\"";
-    if (!CreateProcessA(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
-                        &startup, &process)) {
-        std::fprintf(stderr, "cannot start %s\n", argv[1]);
-        return 1;
-    }
-    WaitForInputIdle(process.hProcess, 10000);
-    for (int i = 0; i < 500 && form == nullptr; ++i) {
-        form = FindWindowW(win32::kFormClass, nullptr);
-        std::this_thread::sleep_for(20ms);
-    }
-    if (form == nullptr) {
-        std::fprintf(stderr, "no window\n");
-        TerminateProcess(process.hProcess, 1);
-        return 1;
-    }
-    formThread = GetWindowThreadProcessId(form, nullptr);
-    formProcess = process.hProcess;
-    SetForegroundWindow(form);
-
+int runSteps(const std::vector<Step>& steps) {
     int failures = 0;
-    for (const Step& step : highDpi ? stepsAt144Dpi() : steps()) {
+    for (const Step& step : steps) {
         const auto started = std::chrono::steady_clock::now();
         const int failedBefore = failures;
         step.act();
@@ -666,6 +688,83 @@ int main(int argc, char* argv[]) {
                                                .count()));
         std::fflush(stdout);
     }
+    return failures;
+}
+
+bool findForm() {
+    for (int i = 0; i < 500 && form == nullptr; ++i) {
+        form = FindWindowW(win32::kFormClass, nullptr);
+        std::this_thread::sleep_for(20ms);
+    }
+    return form != nullptr;
+}
+
+// The window on a thread of this program, for the messages that carry pointers.
+int inThisProcess(const std::vector<Step>& steps) {
+    std::thread window([] {
+        INITCOMMONCONTROLSEX common{sizeof common, ICC_STANDARD_CLASSES | ICC_WIN95_CLASSES};
+        InitCommonControlsEx(&common);
+        ClockSeededRandom random;
+        win32::frmDrawlet drawlet(random);
+        drawlet.show(SW_SHOWNORMAL);
+        MSG message;
+        while (GetMessageW(&message, nullptr, 0, 0) > 0) {
+            TranslateMessage(&message);
+            DispatchMessageW(&message);
+        }
+    });
+    if (!findForm()) {
+        std::fprintf(stderr, "no window\n");
+        std::exit(1);
+    }
+    formThread = GetWindowThreadProcessId(form, nullptr);
+    formProcess = GetCurrentProcess();
+    SetForegroundWindow(form);
+    int failures = runSteps(steps);
+    PostMessageW(form, WM_CLOSE, 0, 0);
+    window.join();
+    std::printf("%d failure(s)\n", failures);
+    return failures == 0 ? 0 : 1;
+}
+
+} // namespace
+
+int main(int argc, char* argv[]) {
+    if (argc < 2) {
+        std::fprintf(stderr, "usage: drawlet_window_steps.exe PROGRAM.exe [--dpi 144]\n"
+                             "       drawlet_window_steps.exe --dpi-change\n");
+        return 2;
+    }
+    if (std::string(argv[1]) == "--dpi-change") {
+        return inThisProcess(stepsOfADpiChange());
+    }
+    const bool highDpi =
+        argc >= 4 && std::string(argv[2]) == "--dpi" && std::string(argv[3]) == "144";
+    STARTUPINFOA startup{};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION process{};
+    // Under Wine the program may be named by its Unix path, which is on drive Z:.
+    std::string program = argv[1];
+    if (program.starts_with('/')) {
+        program = "Z:" + program;
+    }
+    std::string commandLine = "\"" + program + "\"";
+    if (!CreateProcessA(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                        &startup, &process)) {
+        std::fprintf(stderr, "cannot start %s\n", argv[1]);
+        return 1;
+    }
+    WaitForInputIdle(process.hProcess, 10000);
+    if (!findForm()) {
+        std::fprintf(stderr, "no window\n");
+        TerminateProcess(process.hProcess, 1);
+        return 1;
+    }
+    formThread = GetWindowThreadProcessId(form, nullptr);
+    formProcess = process.hProcess;
+    SetForegroundWindow(form);
+
+    int failures = runSteps(highDpi ? stepsAt144Dpi() : steps());
     PostMessageW(form, WM_CLOSE, 0, 0);
     if (WaitForSingleObject(process.hProcess, 5000) != WAIT_OBJECT_0) {
         std::printf("FAIL the window did not close\n");

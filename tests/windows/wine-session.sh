@@ -93,8 +93,10 @@ run)
     export DISPLAY=:$(head -n1 "$prefix.display")
     status=0
     if [[ $1 == *.exe ]]; then
-        "$WINE" "$@" | tr -d '\r' || true
+        set +e
+        "$WINE" "$@" | tr -d '\r'
         status=${PIPESTATUS[0]}
+        set -e
     else
         "$@" || status=$?
     fi
