@@ -160,12 +160,16 @@ Expect shown(const std::string& name, bool on = true) {
 // The colour a line's text is drawn in: of the colours in its rectangle, the one furthest from
 // its background, since smoothed edges are blends of the two.
 Expect textColour(const std::string& name, view::Rgb design) {
-    const COLORREF background = GetSysColor(COLOR_BTNFACE);
-    const view::Rgb shown = view::readableOn(
-        design, {GetRValue(background), GetGValue(background), GetBValue(background)});
-    return {[name, background] {
+    // Read when the row is checked: a row may change the system's colours first.
+    return {[name, design] {
+                const COLORREF background = GetSysColor(COLOR_BTNFACE);
+                const view::Rgb readable = view::readableOn(
+                    design, {GetRValue(background), GetGValue(background), GetBValue(background)});
+                const std::string expected = hex(readable.red, readable.green, readable.blue);
                 RECT r;
-                GetWindowRect(control(name), &r);
+                if (!GetWindowRect(control(name), &r)) {
+                    return std::string("no such control");
+                }
                 HDC screen = GetDC(nullptr);
                 COLORREF furthest = background;
                 int distance = 0;
@@ -182,9 +186,14 @@ Expect textColour(const std::string& name, view::Rgb design) {
                     }
                 }
                 ReleaseDC(nullptr, screen);
-                return hex(GetRValue(furthest), GetGValue(furthest), GetBValue(furthest));
+                const std::string seen =
+                    hex(GetRValue(furthest), GetGValue(furthest), GetBValue(furthest));
+                return seen == expected ? std::string("readable")
+                                        : seen + ", not " + expected + " on " +
+                                              hex(GetRValue(background), GetGValue(background),
+                                                  GetBValue(background));
             },
-            hex(shown.red, shown.green, shown.blue), name + " colour"};
+            "readable", name + " colour"};
 }
 
 // The clipboard holds the whole text of the control.
@@ -633,7 +642,18 @@ void dpiChangedTo(int dpi) {
     SendMessageW(form, WM_DPICHANGED, MAKEWPARAM(dpi, dpi), reinterpret_cast<LPARAM>(&suggested));
 }
 
-std::vector<Step> stepsOfADpiChange() {
+// The system's face and text colours changed, as a theme change changes them; only a program's
+// own windows see the change under Wine, so this too runs in the test's process.
+COLORREF savedFace = GetSysColor(COLOR_BTNFACE);
+COLORREF savedText = GetSysColor(COLOR_BTNTEXT);
+void setFaceColours(COLORREF face, COLORREF text) {
+    const int elements[] = {COLOR_BTNFACE, COLOR_BTNTEXT, COLOR_WINDOWTEXT};
+    const COLORREF colours[] = {face, text, text};
+    SetSysColors(3, elements, colours);
+    movePointerAway();
+}
+
+std::vector<Step> stepsInThisProcess() {
     return {
         {"the form at 96 DPI",
          [] {},
@@ -651,7 +671,17 @@ std::vector<Step> stepsOfADpiChange() {
           place("txtSelNumbers(21)", 240, 344, 21, 17), fontHeight("Label1", -11)}},
         {"a combination typed into it after",
          [] { type("0102030405"); },
-         {lines("01 02 03 04 05 "), text("Label1", "Combinations - 1")}},
+         {lines("01 02 03 04 05 "), text("Label1", "Combinations - 1"),
+          textColour("Label3", {128, 0, 0})}},
+        {"a dark theme: the picked numbers stay readable on it",
+         [] { setFaceColours(RGB(32, 32, 32), RGB(240, 240, 240)); },
+         {textColour("Label3", {128, 0, 0})}},
+        {"a high-contrast black: and on it",
+         [] { setFaceColours(RGB(0, 0, 0), RGB(255, 255, 255)); },
+         {textColour("Label3", {128, 0, 0})}},
+        {"the light theme back: the design colour",
+         [] { setFaceColours(savedFace, savedText); },
+         {textColour("Label3", {128, 0, 0})}},
     };
 }
 
@@ -701,19 +731,21 @@ bool findForm() {
 
 // The window on a thread of this program, for the messages that carry pointers.
 int inThisProcess(const std::vector<Step>& steps) {
-    std::thread window([] {
+    HANDLE shown = CreateEventW(nullptr, TRUE, FALSE, nullptr);
+    std::thread window([shown] {
         INITCOMMONCONTROLSEX common{sizeof common, ICC_STANDARD_CLASSES | ICC_WIN95_CLASSES};
         InitCommonControlsEx(&common);
         ClockSeededRandom random;
         win32::frmDrawlet drawlet(random);
-        drawlet.show(SW_SHOWNORMAL);
+        form = drawlet.show(SW_SHOWNORMAL);
+        SetEvent(shown);
         MSG message;
         while (GetMessageW(&message, nullptr, 0, 0) > 0) {
             TranslateMessage(&message);
             DispatchMessageW(&message);
         }
     });
-    if (!findForm()) {
+    if (WaitForSingleObject(shown, 20000) != WAIT_OBJECT_0 || !IsWindow(form)) {
         std::fprintf(stderr, "no window\n");
         std::exit(1);
     }
@@ -736,7 +768,7 @@ int main(int argc, char* argv[]) {
         return 2;
     }
     if (std::string(argv[1]) == "--dpi-change") {
-        return inThisProcess(stepsOfADpiChange());
+        return inThisProcess(stepsInThisProcess());
     }
     const bool highDpi =
         argc >= 4 && std::string(argv[2]) == "--dpi" && std::string(argv[3]) == "144";
