@@ -10,7 +10,7 @@
 // taken.
 //
 // Usage: drawlet_window_steps.exe PROGRAM.exe [--dpi 144]
-//        drawlet_window_steps.exe --dpi-change   (the window in this program, its DPI changed)
+//        drawlet_window_steps.exe --in-process   (the window in this program: DPI, colours)
 //        (under tests/windows/wine-session.sh, which gives it a desktop)
 
 #include "PieceIds.h"
@@ -764,10 +764,10 @@ int inThisProcess(const std::vector<Step>& steps) {
 int main(int argc, char* argv[]) {
     if (argc < 2) {
         std::fprintf(stderr, "usage: drawlet_window_steps.exe PROGRAM.exe [--dpi 144]\n"
-                             "       drawlet_window_steps.exe --dpi-change\n");
+                             "       drawlet_window_steps.exe --in-process\n");
         return 2;
     }
-    if (std::string(argv[1]) == "--dpi-change") {
+    if (std::string(argv[1]) == "--in-process") {
         return inThisProcess(stepsInThisProcess());
     }
     const bool highDpi =
