@@ -40,6 +40,13 @@ PORTS_DEPS := \
 	libc++-dev libc++abi-dev
 PORTS ?= i386 arm64 s390x windows libcxx
 
+# `make package-windows` installs PACKAGE_WINDOWS_DEPS as well: the installer's builder and
+# dpkg-parsechangelog, which reads the version and the date every file in the packages carries.
+# `make test-package-windows` adds WINE_TEST_DEPS: Wine on a private virtual screen.
+PACKAGE_WINDOWS_DEPS := nsis dpkg-dev python3
+WINE_TEST_DEPS := wine64 xvfb xdotool
+WINDOWS_EXE ?= build/windows/drawlet-selector.exe
+
 # `make bench-instructions` installs BENCH_DEPS as well: the instruction counter.
 BENCH_DEPS := valgrind
 
@@ -129,6 +136,20 @@ bench-instructions: deps
 package: deps
 	scripts/build-deb.sh build/package
 	@ls -1 build/package/*.dsc build/package/*.deb
+
+# The installer, the portable zip and their SHA256SUMS in build/windows/, from the Windows
+# program WINDOWS_EXE.
+.PHONY: package-windows test-package-windows
+package-windows:
+	@scripts/install-deps.sh $(PACKAGE_WINDOWS_DEPS)
+	scripts/package-windows.sh $(WINDOWS_EXE) build/windows
+
+# Both packages installed, started and removed under Wine, then built a second time elsewhere
+# to be compared byte for byte.
+test-package-windows: package-windows
+	@scripts/install-deps.sh $(WINE_TEST_DEPS)
+	tests/windows/packaging/check-packages.sh build/windows
+	tests/windows/packaging/check-reproducible.sh $(WINDOWS_EXE) build/windows build/windows/again
 
 format: deps
 	@files=$$(git ls-files --cached --others --exclude-standard -- $(SOURCE_DIRS) | grep -E '\.(cpp|h)$$' || true); \

@@ -1,0 +1,228 @@
+# SPDX-FileCopyrightText: 2026 The Drawlet Selector developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
+# The Windows installer, built by scripts/package-windows.sh, which defines:
+#   VERSION      the program's version, e.g. 1.0.0 (from debian/changelog)
+#   EXE          the program to install (build/windows/drawlet-selector.exe)
+#   LICENCE      the GPL-3.0-or-later text
+#   OUTFILE      the installer to write
+#   ICON         optional: the installer's own icon (NSIS's default otherwise)
+#
+# For one user by default, into %LOCALAPPDATA%\Programs, with no administrator prompt; for every
+# user of the machine, into Program Files, when it runs elevated or is given /AllUsers
+# (/CurrentUser forces the first). /S installs silently, /D=FOLDER chooses the folder (last on
+# the command line, unquoted, as NSIS wants it). An installed version is replaced in place.
+
+Unicode true
+# The default stub is 32-bit; a 64-bit Windows runs it, but Wine without its 32-bit half exits 0
+# having installed nothing, and the program itself is 64-bit anyway.
+Target amd64-unicode
+RequestExecutionLevel user
+ManifestDPIAware true
+SetCompressor /SOLID lzma
+# The files installed get the time of the install, not the time of the build machine's copy:
+# with that, two builds of one commit are the same bytes.
+SetDateSave off
+CRCCheck on
+
+!define NAME "Drawlet Selector"
+!define PUBLISHER "The Drawlet Selector developers"
+!define EXE_NAME "drawlet-selector.exe"
+!define UNINSTALLER "uninstall.exe"
+!define UNINSTALL_KEY "Software\Microsoft\Windows\CurrentVersion\Uninstall\DrawletSelector"
+!define SHORTCUT "$SMPROGRAMS\${NAME}.lnk"
+# Windows refuses to start an elevation it is asked for without one (ERROR_ELEVATION_REQUIRED).
+!define EXIT_NEEDS_ADMIN 740
+
+!include MUI2.nsh
+!include LogicLib.nsh
+!include FileFunc.nsh
+
+Name "${NAME}"
+OutFile "${OUTFILE}"
+BrandingText "${NAME} ${VERSION}"
+ShowInstDetails nevershow
+ShowUninstDetails nevershow
+
+# Windows wants four numbers here.
+VIProductVersion "${VERSION}.0"
+VIFileVersion "${VERSION}.0"
+VIAddVersionKey ProductName "${NAME}"
+VIAddVersionKey ProductVersion "${VERSION}"
+VIAddVersionKey FileVersion "${VERSION}"
+VIAddVersionKey FileDescription "${NAME} ${VERSION} Setup"
+VIAddVersionKey CompanyName "${PUBLISHER}"
+VIAddVersionKey LegalCopyright "2026 ${PUBLISHER}, GPL-3.0-or-later"
+
+!ifdef ICON
+    !define MUI_ICON "${ICON}"
+    !define MUI_UNICON "${ICON}"
+!endif
+!define MUI_ABORTWARNING
+!define MUI_FINISHPAGE_RUN "$INSTDIR\${EXE_NAME}"
+!define MUI_FINISHPAGE_RUN_TEXT "Open ${NAME} now"
+
+!insertmacro MUI_PAGE_WELCOME
+!define MUI_LICENSEPAGE_TEXT_TOP "${NAME} is free software under the GNU General Public Licence, version 3 or later."
+!define MUI_LICENSEPAGE_TEXT_BOTTOM "You may use the program without accepting it; it sets the terms for copying, changing and passing it on. Click Next to go on."
+!define MUI_LICENSEPAGE_BUTTON "&Next >"
+!insertmacro MUI_PAGE_LICENSE "${LICENCE}"
+!insertmacro MUI_PAGE_DIRECTORY
+!insertmacro MUI_PAGE_INSTFILES
+!insertmacro MUI_PAGE_FINISH
+
+!insertmacro MUI_UNPAGE_CONFIRM
+!insertmacro MUI_UNPAGE_INSTFILES
+
+!insertmacro MUI_LANGUAGE English
+
+Var AllUsers
+
+# Whether this process holds an administrator's full rights: run as administrator under UAC,
+# or an administrator's account with UAC off. Pushes 1 or 0.
+!macro IS_ELEVATED UN
+Function ${UN}IsElevated
+    Push $0
+    Push $1
+    Push $2
+    StrCpy $2 0
+    System::Call 'kernel32::GetCurrentProcess() p .r0'
+    # TOKEN_QUERY; TokenElevation
+    System::Call 'advapi32::OpenProcessToken(p r0, i 8, *p .r0) i .r1'
+    ${If} $1 <> 0
+        System::Call 'advapi32::GetTokenInformation(p r0, i 20, *i .r2, i 4, *i .r1) i .r1'
+        ${If} $1 = 0
+        ${OrIf} $2 = 0
+            StrCpy $2 0
+        ${Else}
+            StrCpy $2 1
+        ${EndIf}
+        System::Call 'kernel32::CloseHandle(p r0)'
+    ${EndIf}
+    Exch $2
+    Exch
+    Pop $1
+    Exch
+    Pop $0
+FunctionEnd
+!macroend
+!insertmacro IS_ELEVATED ""
+!insertmacro IS_ELEVATED "un."
+
+# For every user or for this one: the registry hive, the Start menu and the default folder follow.
+!macro CHOOSE_SCOPE UN
+Function ${UN}ChooseScope
+    ${GetParameters} $R0
+    Call ${UN}IsElevated
+    Pop $R2
+    StrCpy $AllUsers $R2
+    ClearErrors
+    ${GetOptions} $R0 "/AllUsers" $R1
+    ${IfNot} ${Errors}
+        StrCpy $AllUsers 1
+    ${EndIf}
+    ClearErrors
+    ${GetOptions} $R0 "/CurrentUser" $R1
+    ${IfNot} ${Errors}
+        StrCpy $AllUsers 0
+    ${EndIf}
+
+    ${If} $AllUsers = 1
+    ${AndIf} $R2 = 0
+        # Asked for every user without the rights: ask Windows for them, once.
+        ClearErrors
+        ${GetOptions} $R0 "/Elevated" $R1
+        ${If} ${Errors}
+        ${AndIfNot} ${Silent}
+            ExecShell "runas" "$EXEPATH" "$R0 /Elevated"
+            ${IfNot} ${Errors}
+                Quit
+            ${EndIf}
+        ${EndIf}
+        ${IfNot} ${Silent}
+            MessageBox MB_ICONSTOP "Installing or removing ${NAME} for every user of this computer needs an administrator's rights."
+        ${EndIf}
+        SetErrorLevel ${EXIT_NEEDS_ADMIN}
+        Quit
+    ${EndIf}
+
+    ${If} $AllUsers = 1
+        SetShellVarContext all
+    ${Else}
+        SetShellVarContext current
+    ${EndIf}
+FunctionEnd
+!macroend
+!insertmacro CHOOSE_SCOPE ""
+!insertmacro CHOOSE_SCOPE "un."
+
+Function .onInit
+    Call ChooseScope
+    # Without /D, the folder of the version installed before, so that it is replaced in place.
+    ${If} $INSTDIR == ""
+        ReadRegStr $INSTDIR SHCTX "${UNINSTALL_KEY}" InstallLocation
+    ${EndIf}
+    ${If} $INSTDIR == ""
+        ${If} $AllUsers = 1
+            StrCpy $INSTDIR "$PROGRAMFILES64\${NAME}"
+        ${Else}
+            StrCpy $INSTDIR "$LOCALAPPDATA\Programs\${NAME}"
+        ${EndIf}
+    ${EndIf}
+FunctionEnd
+
+Section
+    # An older version in another folder goes first: one program, one entry, nothing left over.
+    ReadRegStr $0 SHCTX "${UNINSTALL_KEY}" InstallLocation
+    ${If} $0 != ""
+    ${AndIf} $0 != $INSTDIR
+    ${AndIf} ${FileExists} "$0\${UNINSTALLER}"
+        ${If} $AllUsers = 1
+            ExecWait '"$0\${UNINSTALLER}" /S /AllUsers _?=$0'
+        ${Else}
+            ExecWait '"$0\${UNINSTALLER}" /S /CurrentUser _?=$0'
+        ${EndIf}
+        Delete "$0\${UNINSTALLER}"
+        RMDir "$0"
+    ${EndIf}
+
+    SetOutPath "$INSTDIR"
+    File "/oname=${EXE_NAME}" "${EXE}"
+    File "/oname=LICENCE.txt" "${LICENCE}"
+    WriteUninstaller "$INSTDIR\${UNINSTALLER}"
+
+    CreateShortcut "${SHORTCUT}" "$INSTDIR\${EXE_NAME}" "" "$INSTDIR\${EXE_NAME}" 0 \
+        SW_SHOWNORMAL "" "Pick lottery numbers at random and exclude them from or include them in a base set"
+
+    ${If} $AllUsers = 1
+        StrCpy $1 "/AllUsers"
+    ${Else}
+        StrCpy $1 "/CurrentUser"
+    ${EndIf}
+    WriteRegStr SHCTX "${UNINSTALL_KEY}" DisplayName "${NAME}"
+    WriteRegStr SHCTX "${UNINSTALL_KEY}" DisplayVersion "${VERSION}"
+    WriteRegStr SHCTX "${UNINSTALL_KEY}" Publisher "${PUBLISHER}"
+    WriteRegStr SHCTX "${UNINSTALL_KEY}" DisplayIcon "$INSTDIR\${EXE_NAME},0"
+    WriteRegStr SHCTX "${UNINSTALL_KEY}" InstallLocation "$INSTDIR"
+    WriteRegStr SHCTX "${UNINSTALL_KEY}" UninstallString '"$INSTDIR\${UNINSTALLER}" $1'
+    WriteRegStr SHCTX "${UNINSTALL_KEY}" QuietUninstallString '"$INSTDIR\${UNINSTALLER}" $1 /S'
+    WriteRegDWORD SHCTX "${UNINSTALL_KEY}" NoModify 1
+    WriteRegDWORD SHCTX "${UNINSTALL_KEY}" NoRepair 1
+    ${GetSize} "$INSTDIR" "/S=0K" $2 $3 $4
+    WriteRegDWORD SHCTX "${UNINSTALL_KEY}" EstimatedSize $2
+SectionEnd
+
+Function un.onInit
+    Call un.ChooseScope
+FunctionEnd
+
+# Only what the installer wrote: a file of the user's own in the folder keeps the folder.
+Section Uninstall
+    Delete "$INSTDIR\${EXE_NAME}"
+    Delete "$INSTDIR\LICENCE.txt"
+    Delete "$INSTDIR\${UNINSTALLER}"
+    RMDir "$INSTDIR"
+    Delete "${SHORTCUT}"
+    DeleteRegKey SHCTX "${UNINSTALL_KEY}"
+SectionEnd
