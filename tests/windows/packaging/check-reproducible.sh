@@ -1,0 +1,47 @@
+#!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 The Drawlet Selector developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
+# Packages the Windows program a second time and compares the result byte for byte with the
+# first (make package-windows): from a copy of the source in another folder at another depth,
+# whose files all have the time of the copy, later, with another umask, locale and time zone.
+# What may differ between two builds of one commit then differs, except SOURCE_DATE_EPOCH,
+# which comes from debian/changelog.
+#
+# Usage: check-reproducible.sh PROGRAM.exe FIRST_OUT_DIR SCRATCH_DIR
+set -euo pipefail
+
+exe=$(cd "$(dirname "$1")" && pwd)/$(basename "$1")
+first=$(cd "$2" && pwd)
+scratch=$3
+top=$(cd "$(dirname "${BASH_SOURCE[0]}")/../../.." && pwd)
+
+rm -rf "$scratch"
+source=$scratch/some/other/place/source
+mkdir -p "$source"
+(cd "$top" && git ls-files -z --cached --others --exclude-standard |
+    while IFS= read -r -d '' file; do [[ -e "$file" ]] && printf '%s\0' "$file"; done |
+    tar --null -T - -cf -) | tar -C "$source" -m -xf -
+
+second=$scratch/out
+(umask 077 && cd "$scratch" && env LANG=C LC_ALL=C TZ=XYZ-14 \
+    "$source/scripts/package-windows.sh" "$exe" "$second") >"$scratch/build.log" 2>&1 || {
+    cat "$scratch/build.log" >&2
+    exit 1
+}
+
+status=0
+for file in "$first"/drawlet-selector-*-setup.exe "$first"/drawlet-selector-*-portable.zip \
+    "$first/SHA256SUMS"; do
+    name=$(basename "$file")
+    if cmp -s "$file" "$second/$name"; then
+        echo "same bytes: $name ($(stat -c %s "$file") bytes)"
+    else
+        echo "FAIL: $name differs between the two builds" >&2
+        cmp "$file" "$second/$name" >&2 || true
+        status=1
+    fi
+done
+exit $status
