@@ -55,6 +55,10 @@ VIAddVersionKey FileDescription "${NAME} ${VERSION} Setup"
 VIAddVersionKey CompanyName "${PUBLISHER}"
 VIAddVersionKey LegalCopyright "2026 ${PUBLISHER}, GPL-3.0-or-later"
 
+Var AllUsers
+Var ScopeText
+Var UpgradeText
+
 !ifdef ICON
     !define MUI_ICON "${ICON}"
     !define MUI_UNICON "${ICON}"
@@ -63,6 +67,10 @@ VIAddVersionKey LegalCopyright "2026 ${PUBLISHER}, GPL-3.0-or-later"
 !define MUI_FINISHPAGE_RUN "$INSTDIR\${EXE_NAME}"
 !define MUI_FINISHPAGE_RUN_TEXT "Open ${NAME} now"
 
+# Not NSIS's default, which talks of system files and rebooting: this one says for whom, and
+# what happens to a version already there.
+!define MUI_WELCOMEPAGE_TEXT "Setup will install ${NAME} ${VERSION} $ScopeText.$\r$\n$\r$\n$UpgradeText\
+Click Next to continue."
 !insertmacro MUI_PAGE_WELCOME
 !define MUI_LICENSEPAGE_TEXT_TOP "${NAME} is free software under the GNU General Public Licence, version 3 or later."
 !define MUI_LICENSEPAGE_TEXT_BOTTOM "You may use the program without accepting it; it sets the terms for copying, changing and passing it on. Click Next to go on."
@@ -77,7 +85,6 @@ VIAddVersionKey LegalCopyright "2026 ${PUBLISHER}, GPL-3.0-or-later"
 
 !insertmacro MUI_LANGUAGE English
 
-Var AllUsers
 
 # Whether this process holds an administrator's full rights: run as administrator under UAC,
 # or an administrator's account with UAC off. Pushes 1 or 0.
@@ -169,6 +176,16 @@ Function .onInit
         ${Else}
             StrCpy $INSTDIR "$LOCALAPPDATA\Programs\${NAME}"
         ${EndIf}
+    ${EndIf}
+
+    ${If} $AllUsers = 1
+        StrCpy $ScopeText "for every user of this computer"
+    ${Else}
+        StrCpy $ScopeText "for you alone; it needs no administrator's rights"
+    ${EndIf}
+    ReadRegStr $0 SHCTX "${UNINSTALL_KEY}" DisplayVersion
+    ${If} $0 != ""
+        StrCpy $UpgradeText "It replaces version $0, which is installed now.$\r$\n$\r$\n"
     ${EndIf}
 FunctionEnd
 
