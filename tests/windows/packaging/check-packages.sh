@@ -11,8 +11,8 @@
 # it; then the same for every user of the machine; and the portable zip's program opened.
 # Afterwards no file, shortcut or registry value of the program may be left in the prefix.
 #
-# Wine runs every program elevated, so an install without options is the one for every user
-# here; /CurrentUser gives the one a user without administrator's rights gets by default.
+# Wine starts every program elevated, as an administrator's "Run as administrator" would:
+# run-limited.exe starts the installer with the limited token a double-click gets under UAC.
 #
 # Usage: check-packages.sh PACKAGE_DIR   (the output of scripts/package-windows.sh)
 set -euo pipefail
@@ -120,9 +120,9 @@ check_installed() {
 
 # Windows runs the quiet-uninstall command as the entry gives it.
 uninstall_quietly() {
-    local hive=$1 command
+    local hive=$1 how=$2 command
     command=$(reg_value "$hive" QuietUninstallString)
-    eval "run $(printf '%s' "$command" | sed 's/\\/\\\\/g')" >/dev/null
+    eval "$how $(printf '%s' "$command" | sed 's/\\/\\\\/g')" >/dev/null
     settle
 }
 
@@ -133,6 +133,10 @@ check_removed() {
     [[ -z $(run reg query "$hive\\$uninstall_key" 2>/dev/null | grep -i drawlet) ]] ||
         fail "$hive uninstall left the registry key"
 }
+
+limited=$vs_workdir/run-limited.exe
+x86_64-w64-mingw32-g++-posix -std=c++20 -O2 -static -municode -o "$limited" "$here/run-limited.cpp"
+as_user() { run "$limited" "$@"; }
 
 step "a fresh Wine prefix on a private virtual screen"
 start_virtual_screen
@@ -158,7 +162,7 @@ user_menu=$(run cmd /c echo %APPDATA%)'\Microsoft\Windows\Start Menu\Programs'
 common_menu=$(run cmd /c echo %ProgramData%)'\Microsoft\Windows\Start Menu\Programs'
 program_files=$(run cmd /c echo %ProgramW6432%)
 
-step "an older version for the current user, into a folder of one's own (/D=)"
+step "an older version, by a user without administrator's rights, into a folder of one's own (/D=)"
 previous=$vs_workdir/drawlet-selector-0.9.0-setup.exe
 LC_ALL=C.UTF-8 makensis -V1 -INPUTCHARSET UTF8 -DVERSION=0.9.0 \
     "-DEXE=$(unix_path 'C:\windows\system32\notepad.exe')" \
@@ -166,13 +170,13 @@ LC_ALL=C.UTF-8 makensis -V1 -INPUTCHARSET UTF8 -DVERSION=0.9.0 \
     "$top/installer/drawlet-selector.nsi"
 # /D= takes the rest of the command line as typed, unquoted; Wine would quote a space in it.
 own_folder='C:\Tools\Drawlet'
-run "$previous" /S /CurrentUser "/D=$own_folder" >/dev/null
+as_user "$previous" /S "/D=$own_folder" >/dev/null
 settle
 check_installed HKCU "$own_folder" "$user_menu" 0.9.0
 
 step "this version over it, silently: same folder, one entry"
 started=$SECONDS
-run "$setup" /S /CurrentUser >/dev/null
+as_user "$setup" /S >/dev/null
 settle
 echo "installed in $((SECONDS - started)) s"
 check_installed HKCU "$own_folder" "$user_menu" "$version"
@@ -187,9 +191,17 @@ settle
 
 step "the entry's quiet-uninstall command"
 started=$SECONDS
-uninstall_quietly HKCU
+uninstall_quietly HKCU as_user
 echo "uninstalled in $((SECONDS - started)) s"
 check_removed HKCU "$own_folder" "$user_menu"
+
+step "for every user, asked for without the rights: refused"
+status=0
+as_user "$setup" /S /AllUsers >/dev/null || status=$?
+settle
+# ERROR_ELEVATION_REQUIRED, of which a Unix exit status keeps the low byte.
+[[ $status == $((740 % 256)) ]] || fail "/AllUsers without the rights: exit status $status, not 740"
+[[ $(entries) == 0 ]] || fail "/AllUsers without the rights installed something"
 
 step "for every user: elevated, without options"
 run "$setup" /S >/dev/null
@@ -202,7 +214,7 @@ check_installed HKLM "$machine_folder" "$common_menu" "$version"
 program_pid=$!
 expect_window "installed for every user"
 settle
-uninstall_quietly HKLM
+uninstall_quietly HKLM run
 check_removed HKLM "$machine_folder" "$common_menu"
 
 step "nothing left behind"
