@@ -44,8 +44,9 @@ PORTS ?= i386 arm64 s390x windows libcxx
 # dpkg-parsechangelog, which reads the version and the date every file in the packages carries.
 # `make test-package-windows` adds WINE_TEST_DEPS: Wine on a private virtual screen.
 PACKAGE_WINDOWS_DEPS := nsis dpkg-dev python3
-WINE_TEST_DEPS := wine64 xvfb xdotool
+WINE_TEST_DEPS := wine64 xvfb xdotool g++-mingw-w64-x86-64-posix
 WINDOWS_EXE ?= build/windows/drawlet-selector.exe
+WINDOWS_ICON ?= $(wildcard build/windows/app/windows/drawlet-selector.ico)
 
 # `make bench-instructions` installs BENCH_DEPS as well: the instruction counter.
 BENCH_DEPS := valgrind
@@ -142,14 +143,15 @@ package: deps
 .PHONY: package-windows test-package-windows
 package-windows:
 	@scripts/install-deps.sh $(PACKAGE_WINDOWS_DEPS)
-	scripts/package-windows.sh $(WINDOWS_EXE) build/windows
+	scripts/package-windows.sh $(WINDOWS_EXE) build/windows $(WINDOWS_ICON)
 
 # Both packages installed, started and removed under Wine, then built a second time elsewhere
 # to be compared byte for byte.
 test-package-windows: package-windows
 	@scripts/install-deps.sh $(WINE_TEST_DEPS)
 	tests/windows/packaging/check-packages.sh build/windows
-	tests/windows/packaging/check-reproducible.sh $(WINDOWS_EXE) build/windows build/windows/again
+	tests/windows/packaging/check-reproducible.sh build/windows build/windows/again \
+		$(WINDOWS_EXE) $(WINDOWS_ICON)
 
 format: deps
 	@files=$$(git ls-files --cached --others --exclude-standard -- $(SOURCE_DIRS) | grep -E '\.(cpp|h)$$' || true); \

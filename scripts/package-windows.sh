@@ -14,15 +14,18 @@
 # wherever, whenever and by whomever they are built: every time in them is SOURCE_DATE_EPOCH,
 # by default the date of debian/changelog's last entry, as dpkg-buildpackage takes it.
 #
-# Usage: scripts/package-windows.sh PROGRAM.exe OUT_DIR
+# ICON is the installer's own icon, the program's (NSIS's own without it).
+#
+# Usage: scripts/package-windows.sh PROGRAM.exe OUT_DIR [ICON.ico]
 set -euo pipefail
 
-if [[ $# -ne 2 ]]; then
-    echo "usage: $0 PROGRAM.exe OUT_DIR" >&2
+if [[ $# -lt 2 || $# -gt 3 ]]; then
+    echo "usage: $0 PROGRAM.exe OUT_DIR [ICON.ico]" >&2
     exit 2
 fi
 exe=$1
 out=$2
+icon_file=${3:-}
 top=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 
 if [[ ! -f $exe ]]; then
@@ -53,8 +56,8 @@ exe=$(cd "$(dirname "$exe")" && pwd)/$(basename "$exe")
 rm -f "$out/$setup" "$out/$portable" "$out/SHA256SUMS"
 
 icon=()
-if [[ -f $top/app/windows/drawlet-selector.ico ]]; then
-    icon=("-DICON=$top/app/windows/drawlet-selector.ico")
+if [[ -n $icon_file ]]; then
+    icon=("-DICON=$(cd "$(dirname "$icon_file")" && pwd)/$(basename "$icon_file")")
 fi
 # makensis reads its messages' language from the locale; its output does not depend on it.
 LC_ALL=C.UTF-8 makensis -V2 -INPUTCHARSET UTF8 -NOCD \

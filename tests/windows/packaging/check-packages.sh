@@ -47,6 +47,7 @@ cleanup() {
 }
 trap cleanup EXIT
 
+trap 'echo "error: line $LINENO: \"$BASH_COMMAND\" exited with status $?" >&2' ERR
 failures=0
 fail() {
     echo "FAIL: $*" >&2
@@ -141,8 +142,11 @@ as_user() { run "$limited" "$@"; }
 step "a fresh Wine prefix on a private virtual screen"
 start_virtual_screen
 started=$SECONDS
-run wineboot --init >/dev/null
-settle
+if ! "$wine" wineboot --init >"$vs_workdir/wineboot.log" 2>&1 || ! settle; then
+    echo "error: the Wine prefix could not be made:" >&2
+    cat "$vs_workdir/wineboot.log" >&2
+    exit 1
+fi
 # The folder of one's own below goes into one that is already there.
 mkdir -p "$WINEPREFIX/drive_c/Tools"
 # With no window manager, Wine places and shows the windows itself.

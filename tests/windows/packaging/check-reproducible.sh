@@ -10,12 +10,14 @@
 # What may differ between two builds of one commit then differs, except SOURCE_DATE_EPOCH,
 # which comes from debian/changelog.
 #
-# Usage: check-reproducible.sh PROGRAM.exe FIRST_OUT_DIR SCRATCH_DIR
+# Usage: check-reproducible.sh FIRST_OUT_DIR SCRATCH_DIR PROGRAM.exe [ICON.ico]
 set -euo pipefail
 
-exe=$(cd "$(dirname "$1")" && pwd)/$(basename "$1")
-first=$(cd "$2" && pwd)
-scratch=$3
+first=$(cd "$1" && pwd)
+scratch=$(realpath -m "$2")
+shift 2
+program=("$(cd "$(dirname "$1")" && pwd)/$(basename "$1")")
+if [[ $# -gt 1 ]]; then program+=("$(cd "$(dirname "$2")" && pwd)/$(basename "$2")"); fi
 top=$(cd "$(dirname "${BASH_SOURCE[0]}")/../../.." && pwd)
 
 rm -rf "$scratch"
@@ -27,7 +29,7 @@ mkdir -p "$source"
 
 second=$scratch/out
 (umask 077 && cd "$scratch" && env LANG=C LC_ALL=C TZ=XYZ-14 \
-    "$source/scripts/package-windows.sh" "$exe" "$second") >"$scratch/build.log" 2>&1 || {
+    "$source/scripts/package-windows.sh" "${program[0]}" "$second" "${program[@]:1}") >"$scratch/build.log" 2>&1 || {
     cat "$scratch/build.log" >&2
     exit 1
 }
