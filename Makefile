@@ -40,13 +40,18 @@ PORTS_DEPS := \
 	libc++-dev libc++abi-dev
 PORTS ?= i386 arm64 s390x windows libcxx
 
-# `make package-windows` installs PACKAGE_WINDOWS_DEPS as well: the installer's builder and
-# dpkg-parsechangelog, which reads the version and the date every file in the packages carries.
-# `make test-package-windows` adds WINE_TEST_DEPS: Wine on a private virtual screen.
-PACKAGE_WINDOWS_DEPS := nsis dpkg-dev python3
-WINE_TEST_DEPS := wine64 xvfb xdotool g++-mingw-w64-x86-64-posix
-WINDOWS_EXE ?= build/windows/drawlet-selector.exe
-WINDOWS_ICON ?= $(wildcard build/windows/app/windows/drawlet-selector.ico)
+# `make windows` and `make test-windows` install WINDOWS_DEPS only: the Win32 window needs no Qt.
+# MinGW-w64 builds the .exe; wine64 runs it on a private Xvfb with Wine's own fonts (fonts-wine,
+# which wine64 only recommends); rsvg-convert and Python make its icon from app/'s SVG;
+# ImageMagick's `import` takes the screenshots of `make screenshot-windows`.
+WINDOWS_DEPS := \
+	make cmake ninja-build python3 \
+	g++-mingw-w64-x86-64-posix wine64 fonts-wine xvfb librsvg2-bin imagemagick
+
+# `make package-windows` and `make test-windows` install PACKAGE_WINDOWS_DEPS as well: the
+# installer's builder, dpkg-parsechangelog, which reads the version and the date every file in
+# the packages carries, and xdotool, with which the package test finds the installed window.
+PACKAGE_WINDOWS_DEPS := nsis dpkg-dev xdotool
 
 # `make bench-instructions` installs BENCH_DEPS as well: the instruction counter.
 BENCH_DEPS := valgrind
@@ -106,6 +111,31 @@ test-ports:
 	done; \
 	if [ -n "$$failed" ]; then echo "test-ports failed on:$$failed"; exit 1; fi
 
+# The Windows program, build/windows/drawlet-selector.exe: the Win32 window, built by MinGW-w64.
+.PHONY: windows test-windows bench-windows screenshot-windows
+windows:
+	@scripts/install-deps.sh $(WINDOWS_DEPS)
+	cmake --preset windows
+	cmake --build --preset windows --target drawlet-selector
+
+# Its end-to-end test under Wine on a private Xvfb (tests/windows/), alone: it needs the
+# desktop to itself.
+test-windows: windows
+	cmake --build --preset windows --target drawlet_window_steps
+	ctest --preset windows --label-regex windows
+
+# Start-up to the first painted window against a bare window with the same controls, in turns.
+bench-windows: windows
+	cmake --build --preset windows --target bench_startup_windows bench_bare_window
+	tests/windows/wine-session.sh build/windows/wine-prefix run \
+		build/windows/bench/startup-windows/bench_startup_windows.exe \
+		build/windows/drawlet-selector.exe build/windows/bench/startup-windows/bench_bare_window.exe
+
+# The window under Wine as it opens, in build/windows/screenshot.png.
+screenshot-windows: windows
+	tests/windows/wine-session.sh build/windows/wine-prefix run \
+		tests/windows/screenshot.sh build/windows/drawlet-selector.exe build/windows/screenshot.png
+
 # The fuzzer grows its corpus in the build tree, starting from the seeds kept in fuzz/corpus
 # (some of them fill the list to 100 combinations, which random bytes alone rarely reach).
 fuzz: deps
@@ -158,7 +188,7 @@ format: deps
 	if [ -n "$$files" ]; then clang-format -i $$files; echo "Formatted $$(echo $$files | wc -w) files."; fi
 
 # Only the folders the presets make: build/ may hold other working builds too.
-PRESETS := default run ci sanitize fuzz bench release
+PRESETS := default run ci sanitize fuzz bench release windows
 clean:
 	rm -rf $(addprefix build/,$(PRESETS))
 

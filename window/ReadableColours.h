@@ -12,31 +12,28 @@
 // whole pixel, so even the strongest pixel of a glyph is the colour blended with some of the
 // background. A colour is therefore chosen with room to spare, at 5.5 to 1, which keeps every
 // glyph of the 8.25 pt numbers above 4.5 to 1 in screenshots of the window.
+//
+// A window passes the background its toolkit paints the line on, and paints the text in the
+// colour it gets back, again whenever the desktop changes its colours.
 
-#include <QColor>
+#include "FormPlaces.h"
 
-class QLabel;
-
-namespace drawlet {
+namespace drawlet::view {
 
 // What every text must reach on screen, and what a chosen colour reaches before smoothing.
 inline constexpr double kReadableContrast = 4.5;
 inline constexpr double kChosenContrast = 5.5;
 
 // WCAG 2 relative luminance, 0 for black to 1 for white.
-double relativeLuminance(const QColor& colour);
+double relativeLuminance(Rgb colour);
 
 // WCAG 2 contrast ratio of two colours, 1 to 21, whichever is the lighter.
-double contrastRatio(const QColor& first, const QColor& second);
+double contrastRatio(Rgb first, Rgb second);
 
 // The design colour where it reaches the chosen contrast on `background`; otherwise the colour
-// of the same hue and saturation whose lightness is nearest to the design's among those that
-// reach it. Where no lightness of that hue reaches it (a mid-grey background), black or white,
-// whichever reads better.
-QColor readableOn(const QColor& design, const QColor& background);
+// of the same hue and saturation, moved in lightness away from the background (towards white
+// or black, whichever reads better on it), nearest to the design's among those that reach it.
+// Where none does (a mid-grey background), black or white itself.
+Rgb readableOn(Rgb design, Rgb background);
 
-// Shows the label's text in `design`, made readable on the label's background, now and after
-// every change of its palette (the desktop switching schemes while the program runs).
-void keepReadable(QLabel* label, const QColor& design);
-
-} // namespace drawlet
+} // namespace drawlet::view

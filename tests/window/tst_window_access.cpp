@@ -5,7 +5,7 @@
 // Readable colours under any palette, Return and Enter on buttons, and what the controls tell
 // screen readers.
 
-#include "ReadableColours.h"
+#include "ReadableLabels.h"
 #include "WindowDriver.h"
 
 #include <QAccessible>

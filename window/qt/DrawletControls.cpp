@@ -5,7 +5,7 @@
 #include "DrawletControls.h"
 
 #include "Controls.h"
-#include "ReadableColours.h"
+#include "ReadableLabels.h"
 #include "TabOrder.h"
 
 #include <QButtonGroup>
