@@ -120,8 +120,12 @@ windows:
 
 # Its end-to-end test under Wine on a private Xvfb (tests/windows/), alone: it needs the
 # desktop to itself.
+# The packages too (tests/windows/packaging/): installed, opened and removed under Wine, and
+# built a second time, program and all, to be compared byte for byte.
 test-windows: windows
-	cmake --build --preset windows --target drawlet_window_steps
+	@scripts/install-deps.sh $(PACKAGE_WINDOWS_DEPS)
+	cmake --preset windows
+	cmake --build --preset windows --target drawlet_window_steps drawlet_run_limited
 	ctest --preset windows --label-regex windows
 
 # Start-up to the first painted window against a bare window with the same controls, in turns.
@@ -169,19 +173,12 @@ package: deps
 	@ls -1 build/package/*.dsc build/package/*.deb
 
 # The installer, the portable zip and their SHA256SUMS in build/windows/, from the Windows
-# program WINDOWS_EXE.
-.PHONY: package-windows test-package-windows
-package-windows:
+# program and its icon.
+.PHONY: package-windows
+package-windows: windows
 	@scripts/install-deps.sh $(PACKAGE_WINDOWS_DEPS)
-	scripts/package-windows.sh $(WINDOWS_EXE) build/windows $(WINDOWS_ICON)
-
-# Both packages installed, started and removed under Wine, then built a second time elsewhere
-# to be compared byte for byte.
-test-package-windows: package-windows
-	@scripts/install-deps.sh $(WINE_TEST_DEPS)
-	tests/windows/packaging/check-packages.sh build/windows
-	tests/windows/packaging/check-reproducible.sh build/windows build/windows/again \
-		$(WINDOWS_EXE) $(WINDOWS_ICON)
+	scripts/package-windows.sh build/windows/drawlet-selector.exe build/windows \
+		build/windows/app/windows/drawlet-selector.ico
 
 format: deps
 	@files=$$(git ls-files --cached --others --exclude-standard -- $(SOURCE_DIRS) | grep -E '\.(cpp|h)$$' || true); \

@@ -33,6 +33,13 @@ if [[ ! -f $exe ]]; then
     exit 1
 fi
 
+for tool in makensis dpkg-parsechangelog python3; do
+    if ! command -v "$tool" >/dev/null; then
+        echo "error: $tool is missing: install nsis, dpkg-dev and python3 (make package-windows does)" >&2
+        exit 1
+    fi
+done
+
 changelog=$top/debian/changelog
 version=$(dpkg-parsechangelog -l "$changelog" -S Version)
 # A Debian revision (1.0.0-2) is the Debian package's alone.

@@ -14,10 +14,13 @@
 # Wine starts every program elevated, as an administrator's "Run as administrator" would:
 # run-limited.exe starts the installer with the limited token a double-click gets under UAC.
 #
-# Usage: check-packages.sh PACKAGE_DIR   (the output of scripts/package-windows.sh)
+# Usage: check-packages.sh PACKAGE_DIR RUN_LIMITED.exe
+#   PACKAGE_DIR is the output of scripts/package-windows.sh; RUN_LIMITED.exe is run-limited.cpp
+#   built for Windows.
 set -euo pipefail
 
 packages=$(cd "$1" && pwd)
+limited=$(realpath "$2")
 here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 top=$(cd "$here/../../.." && pwd)
 setup=$(echo "$packages"/drawlet-selector-*-setup.exe)
@@ -28,7 +31,7 @@ for file in "$setup" "$portable"; do
     [[ -f $file ]] || { echo "error: no $file: run make package-windows" >&2; exit 1; }
 done
 
-# shellcheck source=../../../scripts/virtual-screen.sh
+# shellcheck source=scripts/virtual-screen.sh
 source "$top/scripts/virtual-screen.sh"
 export WINEPREFIX=$vs_workdir/prefix
 export WINEDEBUG=-all
@@ -135,8 +138,6 @@ check_removed() {
         fail "$hive uninstall left the registry key"
 }
 
-limited=$vs_workdir/run-limited.exe
-x86_64-w64-mingw32-g++-posix -std=c++20 -O2 -static -municode -o "$limited" "$here/run-limited.cpp"
 as_user() { run "$limited" "$@"; }
 
 step "a fresh Wine prefix on a private virtual screen"
@@ -161,7 +162,6 @@ echo "prefix made in $((SECONDS - started)) s"
 # An installer that asks for administrator's rights would show a UAC prompt before anything.
 grep -aq 'level="asInvoker"' "$setup" || fail "the installer does not run as the invoking user"
 
-local_appdata=$(run cmd /c echo %LOCALAPPDATA%)
 user_menu=$(run cmd /c echo %APPDATA%)'\Microsoft\Windows\Start Menu\Programs'
 common_menu=$(run cmd /c echo %ProgramData%)'\Microsoft\Windows\Start Menu\Programs'
 program_files=$(run cmd /c echo %ProgramW6432%)
