@@ -32,12 +32,14 @@ CRCCheck on
 !define UNINSTALLER "uninstall.exe"
 !define UNINSTALL_KEY "Software\Microsoft\Windows\CurrentVersion\Uninstall\DrawletSelector"
 !define SHORTCUT "$SMPROGRAMS\${NAME}.lnk"
+!define WINDOW_TITLE "Drawlet Exclusion / Inclusion Selector"
 # Windows refuses to start an elevation it is asked for without one (ERROR_ELEVATION_REQUIRED).
 !define EXIT_NEEDS_ADMIN 740
 
 !include MUI2.nsh
 !include LogicLib.nsh
 !include FileFunc.nsh
+!include WinMessages.nsh
 
 Name "${NAME}"
 OutFile "${OUTFILE}"
@@ -164,6 +166,46 @@ FunctionEnd
 !insertmacro CHOOSE_SCOPE ""
 !insertmacro CHOOSE_SCOPE "un."
 
+# A program that is open cannot be replaced or removed: it is asked to close, as its close box
+# would. Nothing in it is ever saved, so a silent install or removal closes it unasked; with the
+# pages, the user is asked to close it, or to leave.
+!macro CLOSE_PROGRAM UN
+Function ${UN}CloseProgram
+    StrCpy $1 0
+    ${Do}
+        FindWindow $0 "" "${WINDOW_TITLE}"
+        ${If} $0 = 0
+            ${Break}
+        ${EndIf}
+        ${IfNot} ${Silent}
+        ${AndIf} $1 = 0
+            MessageBox MB_OKCANCEL|MB_ICONINFORMATION "${NAME} is open. Click OK to close it and go on." \
+                /SD IDOK IDOK +2
+            Quit
+        ${EndIf}
+        SendMessage $0 ${WM_CLOSE} 0 0 /TIMEOUT=2000
+        Sleep 200
+        IntOp $1 $1 + 1
+    ${LoopUntil} $1 > 50
+FunctionEnd
+!macroend
+!insertmacro CLOSE_PROGRAM ""
+!insertmacro CLOSE_PROGRAM "un."
+
+# The program's file stays locked for a moment after its window has gone.
+!macro DELETE_PROGRAM
+    StrCpy $1 0
+    ${Do}
+        ClearErrors
+        Delete "$INSTDIR\${EXE_NAME}"
+        ${IfNot} ${Errors}
+            ${Break}
+        ${EndIf}
+        Sleep 200
+        IntOp $1 $1 + 1
+    ${LoopUntil} $1 > 25
+!macroend
+
 Function .onInit
     Call ChooseScope
     # Without /D, the folder of the version installed before, so that it is replaced in place.
@@ -204,6 +246,8 @@ Section
         RMDir "$0"
     ${EndIf}
 
+    Call CloseProgram
+    !insertmacro DELETE_PROGRAM
     SetOutPath "$INSTDIR"
     File "/oname=${EXE_NAME}" "${EXE}"
     File "/oname=LICENCE.txt" "${LICENCE}"
@@ -236,7 +280,8 @@ FunctionEnd
 
 # Only what the installer wrote: a file of the user's own in the folder keeps the folder.
 Section Uninstall
-    Delete "$INSTDIR\${EXE_NAME}"
+    Call un.CloseProgram
+    !insertmacro DELETE_PROGRAM
     Delete "$INSTDIR\LICENCE.txt"
     Delete "$INSTDIR\${UNINSTALLER}"
     RMDir "$INSTDIR"

@@ -17,7 +17,7 @@
 # Usage: check-packages.sh PACKAGE_DIR RUN_LIMITED.exe
 #   PACKAGE_DIR is the output of scripts/package-windows.sh; RUN_LIMITED.exe is run-limited.cpp
 #   built for Windows.
-set -euo pipefail
+set -Eeuo pipefail
 
 packages=$(cd "$1" && pwd)
 limited=$(realpath "$2")
@@ -62,7 +62,12 @@ run() { "$wine" "$@" 2>&1 | tr -d '\r'; }
 unix_path() { "$wine" winepath -u "$1" 2>/dev/null | tr -d '\r'; }
 # Everything running in the prefix has ended, the uninstaller's copy of itself included, and the
 # registry is on disk. Only when nothing of the program runs: it would wait for that forever.
-settle() { timeout 60 "$wineserver" -w; }
+settle() {
+    timeout 60 "$wineserver" -w || {
+        echo "FAIL: a program in the prefix was still running after 60 s" >&2
+        exit 1
+    }
+}
 
 uninstall_key='Software\Microsoft\Windows\CurrentVersion\Uninstall\DrawletSelector'
 reg_value() { run reg query "$1\\$uninstall_key" /v "$2" | sed -n "s/^ *$2 *REG_[A-Z_]* *//p"; }
@@ -72,7 +77,8 @@ entries() {
         grep -c 'DisplayName *REG_SZ *Drawlet Selector' || true
 }
 
-# The window is found by its title on the virtual screen, where Wine maps it.
+# The window is found by its title on the virtual screen, where Wine maps it. The program is
+# left open: the installer and the uninstaller have to close it themselves.
 expect_window() {
     local what=$1 window
     if window=$(timeout "$map_timeout" xdotool search --sync --onlyvisible --name \
@@ -81,12 +87,16 @@ expect_window() {
     else
         fail "$what: no window named \"$window_title\" within ${map_timeout}s"
     fi
-    # WM_CLOSE, as the window's close box sends it; then the program is gone.
-    run taskkill /im drawlet-selector.exe >/dev/null || true
-    if [[ -n $program_pid ]]; then
-        timeout 20 tail --pid="$program_pid" -f /dev/null || kill "$program_pid" 2>/dev/null || true
-        program_pid=""
+}
+
+# The program started in the background has ended.
+expect_closed() {
+    if timeout 20 tail --pid="$program_pid" -f /dev/null; then
+        echo "program closed: $1"
+    else
+        fail "$1: the program is still running"
     fi
+    program_pid=""
 }
 
 # Installs for one scope and checks what a user would look for afterwards.
@@ -191,12 +201,12 @@ step "the program from its Start-menu shortcut"
 "$wine" start /wait "$user_menu\\Drawlet Selector.lnk" >/dev/null 2>&1 &
 program_pid=$!
 expect_window "from the Start-menu shortcut"
-settle
 
-step "the entry's quiet-uninstall command"
+step "the entry's quiet-uninstall command, the program still open"
 started=$SECONDS
 uninstall_quietly HKCU as_user
 echo "uninstalled in $((SECONDS - started)) s"
+expect_closed "by the uninstaller"
 check_removed HKCU "$own_folder" "$user_menu"
 
 step "for every user, asked for without the rights: refused"
@@ -217,7 +227,12 @@ check_installed HKLM "$machine_folder" "$common_menu" "$version"
 "$wine" "$machine_folder\\drawlet-selector.exe" >/dev/null 2>&1 &
 program_pid=$!
 expect_window "installed for every user"
+
+step "for every user again, the program still open"
+run "$setup" /S >/dev/null
+expect_closed "by the installer"
 settle
+check_installed HKLM "$machine_folder" "$common_menu" "$version"
 uninstall_quietly HKLM run
 check_removed HKLM "$machine_folder" "$common_menu"
 
