@@ -120,7 +120,9 @@ FunctionEnd
 !insertmacro IS_ELEVATED "un."
 
 # For every user or for this one: the registry hive, the Start menu and the default folder follow.
-!macro CHOOSE_SCOPE UN
+# PROGRAM is what to start again with the rights: the uninstaller runs from a copy of itself in
+# the temporary folder, which knows the install folder only from its command line.
+!macro CHOOSE_SCOPE UN PROGRAM
 Function ${UN}ChooseScope
     ${GetParameters} $R0
     Call ${UN}IsElevated
@@ -144,7 +146,7 @@ Function ${UN}ChooseScope
         ${GetOptions} $R0 "/Elevated" $R1
         ${If} ${Errors}
         ${AndIfNot} ${Silent}
-            ExecShell "runas" "$EXEPATH" "$R0 /Elevated"
+            ExecShell "runas" "${PROGRAM}" "$R0 /Elevated"
             ${IfNot} ${Errors}
                 Quit
             ${EndIf}
@@ -163,8 +165,8 @@ Function ${UN}ChooseScope
     ${EndIf}
 FunctionEnd
 !macroend
-!insertmacro CHOOSE_SCOPE ""
-!insertmacro CHOOSE_SCOPE "un."
+!insertmacro CHOOSE_SCOPE "" "$EXEPATH"
+!insertmacro CHOOSE_SCOPE "un." "$INSTDIR\${UNINSTALLER}"
 
 # A program that is open cannot be replaced or removed: it is asked to close, as its close box
 # would. Nothing in it is ever saved, so a silent install or removal closes it unasked; with the
