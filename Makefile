@@ -57,6 +57,7 @@ PACKAGE_WINDOWS_DEPS := nsis dpkg-dev xdotool
 BENCH_DEPS := valgrind
 
 FUZZ_SECONDS ?= 60
+STARTUP_RUNS ?= 40
 SCREENSHOT ?= build/run/screenshot.png
 
 # Stop at the first report, so a sanitizer finding fails its test instead of scrolling past.
@@ -133,7 +134,8 @@ bench-windows: windows
 	cmake --build --preset windows --target bench_startup_windows bench_bare_window
 	tests/windows/wine-session.sh build/windows/wine-prefix run \
 		build/windows/bench/startup-windows/bench_startup_windows.exe \
-		build/windows/drawlet-selector.exe build/windows/bench/startup-windows/bench_bare_window.exe
+		build/windows/drawlet-selector.exe build/windows/bench/startup-windows/bench_bare_window.exe \
+		$(STARTUP_RUNS)
 
 # The window under Wine as it opens, in build/windows/screenshot.png.
 screenshot-windows: windows

@@ -128,8 +128,10 @@ class ShownForm {
 public:
     // The writes that bring the window from what it was last given to `state`, in the order a
     // window applies them: captions, sliders, box texts, box visibility, the list, the options,
-    // the tool tip, and last the focus. The first call writes everything but the focus, which
-    // is written whenever the state moved it (focusMoves) or focusAgain() asks for it.
+    // the tool tip, and last the focus. The box writes of one kind come row by row (the entry
+    // row, then the base set), each row's together in index order, so a window can write a
+    // row's changes as one batch. The first call writes everything but the focus, which is
+    // written whenever the state moved it (focusMoves) or focusAgain() asks for it.
     std::vector<Write> render(const SelectorState& state);
 
     // What the player changed in a control by hand, before the event reaches the core: the

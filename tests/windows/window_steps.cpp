@@ -25,6 +25,8 @@
 #include <thread>
 #include <vector>
 #include <windows.h>
+// commctrl.h needs windows.h before it.
+#include <commctrl.h>
 
 namespace {
 
@@ -32,6 +34,8 @@ using namespace drawlet;
 using namespace std::chrono_literals;
 
 HWND form = nullptr;
+HANDLE formProcess = nullptr;
+POINT dragEnd{};
 DWORD formThread = 0;
 
 HWND control(const std::string& name) {
@@ -79,6 +83,44 @@ std::string hex(int red, int green, int blue) {
     char text[8];
     std::snprintf(text, sizeof text, "#%02x%02x%02x", red, green, blue);
     return text;
+}
+
+// The tool tip the form shows over a control. The tool tip control answers into memory of its
+// own program, so the question and the answer are put there.
+std::string toolTipOf(const std::string& name) {
+    HWND tips = nullptr;
+    EnumThreadWindows(
+        formThread,
+        [](HWND window, LPARAM found) -> BOOL {
+            wchar_t kind[64] = {};
+            GetClassNameW(window, kind, 64);
+            if (std::wstring(kind) == TOOLTIPS_CLASSW) {
+                *reinterpret_cast<HWND*>(found) = window;
+                return FALSE;
+            }
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&tips));
+    if (tips == nullptr) {
+        return "(no tool tips)";
+    }
+    constexpr std::size_t kChars = 512;
+    auto* remote = static_cast<char*>(VirtualAllocEx(formProcess, nullptr,
+                                                     sizeof(TOOLINFOW) + kChars * sizeof(wchar_t),
+                                                     MEM_COMMIT, PAGE_READWRITE));
+    auto* remoteText = reinterpret_cast<wchar_t*>(remote + sizeof(TOOLINFOW));
+    TOOLINFOW tool{};
+    tool.cbSize = sizeof tool;
+    tool.hwnd = form;
+    tool.uId = reinterpret_cast<UINT_PTR>(control(name));
+    tool.lpszText = remoteText;
+    WriteProcessMemory(formProcess, remote, &tool, sizeof tool, nullptr);
+    WriteProcessMemory(formProcess, remoteText, L"", sizeof(wchar_t), nullptr);
+    SendMessageW(tips, TTM_GETTEXTW, kChars, reinterpret_cast<LPARAM>(remote));
+    wchar_t text[kChars] = {};
+    ReadProcessMemory(formProcess, remoteText, text, sizeof text - sizeof(wchar_t), nullptr);
+    VirtualFreeEx(formProcess, remote, 0, MEM_RELEASE);
+    return narrow(text);
 }
 
 // What a row expects: a reading of the window and the value it must give.
@@ -157,6 +199,23 @@ Expect copiedFrom(const std::string& name) {
                 return !shown.empty() && copied == shown ? "copied" : "clipboard: " + copied;
             },
             "copied", name + " copied"};
+}
+
+// The pick size caption shows the slider's value, which has moved from `from`.
+Expect pickSizeMovedFrom(int from) {
+    return {[from] {
+                const auto value = SendMessageW(control("HScroll2"), SBM_GETPOS, 0, 0);
+                const std::string caption = textOf(control("Label4"));
+                return value != from &&
+                               caption == "Lottery Pick Size - " + std::to_string(value + 1)
+                           ? std::string("moved and shown")
+                           : "at " + std::to_string(value) + ", " + caption;
+            },
+            "moved and shown", "HScroll2 and Label4"};
+}
+
+Expect toolTip(const std::string& name, const std::string& value) {
+    return {[name] { return toolTipOf(name); }, value, name + " tool tip"};
 }
 
 Expect size(const std::string& name, int width, int height) {
@@ -258,6 +317,41 @@ void movePointerAway() {
     std::this_thread::sleep_for(300ms);
 }
 
+void mouseAt(int x, int y, DWORD buttons) {
+    INPUT input{};
+    input.type = INPUT_MOUSE;
+    input.mi.dx =
+        static_cast<LONG>(std::lround((x + 0.5) * 65536.0 / GetSystemMetrics(SM_CXSCREEN)));
+    input.mi.dy =
+        static_cast<LONG>(std::lround((y + 0.5) * 65536.0 / GetSystemMetrics(SM_CYSCREEN)));
+    input.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE | buttons;
+    send({input});
+}
+
+// The thumb of a scroll bar at `value` of min to max pressed and dragged by `pixels`, the button
+// still down. With no page, the thumb is as wide as an arrow square. (GetScrollBarInfo would
+// say where it is, but Wine answers it for a window of another program with zeros.)
+void dragThumb(const std::string& name, int value, int min, int max, int pixels) {
+    RECT r;
+    GetWindowRect(control(name), &r);
+    const int arrow = GetSystemMetrics(SM_CXHSCROLL);
+    const int thumb = GetSystemMetrics(SM_CXHTHUMB);
+    const int track = r.right - r.left - 2 * arrow - thumb;
+    const int x = r.left + arrow + track * (value - min) / (max - min) + thumb / 2;
+    const int y = (r.top + r.bottom) / 2;
+    mouseAt(x, y, 0);
+    mouseAt(x, y, MOUSEEVENTF_LEFTDOWN);
+    for (int step = 1; step <= 4; ++step) {
+        mouseAt(x + pixels * step / 4, y, 0);
+    }
+    std::this_thread::sleep_for(200ms);
+    dragEnd = {x + pixels, y};
+}
+
+void releaseThumb() {
+    mouseAt(dragEnd.x, dragEnd.y, MOUSEEVENTF_LEFTUP);
+}
+
 // A scroll bar's arrow squares are as wide as the bar is high.
 void clickRightArrow(const std::string& name) {
     RECT r;
@@ -285,20 +379,37 @@ struct Step {
 };
 
 const std::string kCombination = "03 15 22 37 41 ";
+const std::string kEntryToolTip =
+    "This is Automated Entry. Enter your numbers in double digit XX and check each combination. "
+    "You'll have to start over if there is a mistake.";
 
 std::vector<Step> steps() {
     return {
         {"start-up as the form shows it",
          [] {},
-         {size("", 632, 566), text("Label4", "Lottery Pick Size - 5"),
-          text("Label1", "Combinations - 0"), lines(""),
+         {size("", 632, 566),
+          text("Label4", "Lottery Pick Size - 5"),
+          text("Label1", "Combinations - 0"),
+          lines(""),
           text("Label2", "Quantity of Combination Numbers to Pick - 1"),
-          text("Frame1", "0 - Exclusion or Inclusion Numbers"), text("Label3", ""),
-          text("Frame2", "0 - Base Set Numbers"), text("Command1", "Auto Fill Base Set 00 to NN"),
-          text("Frame3", "0 - Play Numbers"), checked("Option1(1)"), checked("optExclusion"),
-          position("HScroll2", 4), position("HScroll3", 0), shown("txtNumber(4)"),
-          shown("txtNumber(5)", false), shown("txtSelNumbers(0)", false),
-          text("cmdClear", "Clear All"), focus("txtNumber(0)")}},
+          text("Frame1", "0 - Exclusion or Inclusion Numbers"),
+          text("Label3", ""),
+          text("Frame2", "0 - Base Set Numbers"),
+          text("Command1", "Auto Fill Base Set 00 to NN"),
+          text("Frame3", "0 - Play Numbers"),
+          checked("Option1(1)"),
+          checked("optExclusion"),
+          position("HScroll2", 4),
+          position("HScroll3", 0),
+          shown("txtNumber(4)"),
+          shown("txtNumber(5)", false),
+          shown("txtSelNumbers(0)", false),
+          text("cmdClear", "Clear All"),
+          focus("txtNumber(0)"),
+          toolTip("cmdPick", "Use the slider control above to Pick randomly one, some, or use all "
+                             "the combination numbers."),
+          toolTip("txtNumber(0)", kEntryToolTip),
+          toolTip("txtNumber(9)", kEntryToolTip)}},
         {"letters, signs, space, Return and Escape are refused; a digit is taken",
          [] {
              type("ab -+Q");
@@ -321,6 +432,30 @@ std::vector<Step> steps() {
          [] { press(VK_LEFT); },
          {position("HScroll2", 4), text("Label4", "Lottery Pick Size - 5"),
           shown("txtNumber(5)", false), focus("HScroll2")}},
+        {"the thumb dragged: nothing changes while it is held",
+         [] { dragThumb("HScroll2", 4, 0, 9, 40); },
+         {position("HScroll2", 4), text("Label4", "Lottery Pick Size - 5")}},
+        {"the thumb released: one move", [] { releaseThumb(); }, {pickSizeMovedFrom(4)}},
+        {"Home on the slider: pick size 1, then Right",
+         [] {
+             press(VK_HOME);
+             press(VK_UP);
+             press(VK_PRIOR);
+             press(VK_NEXT);
+             press(VK_DOWN);
+         },
+         {position("HScroll2", 0), text("Label4", "Lottery Pick Size - 1"),
+          shown("txtNumber(1)", false)}},
+        {"End, then Page Down: pick size 9; Left and Right back to 5",
+         [] {
+             press(VK_END);
+             press(VK_NEXT);
+             for (int i = 0; i < 4; ++i) {
+                 press(VK_LEFT);
+             }
+             press(VK_RIGHT);
+         },
+         {position("HScroll2", 4), text("Label4", "Lottery Pick Size - 5")}},
         {"a click into the first box and the second digit moves on",
          [] {
              click("txtNumber(0)");
@@ -368,6 +503,13 @@ std::vector<Step> steps() {
              press(VK_RETURN);
          },
          {focus("optExclusion"), checked("optExclusion"), text("Frame3", "9 - Play Numbers")}},
+        {"the arrows move among the options and choose",
+         [] { press(VK_RIGHT); },
+         {focus("optInclusion"), checked("optInclusion"), checked("optExclusion", false),
+          text("Frame3", "14 - Play Numbers")}},
+        {"and back",
+         [] { press(VK_LEFT); },
+         {focus("optExclusion"), checked("optExclusion"), text("Frame3", "9 - Play Numbers")}},
         {"Clear All by the mouse",
          [] { click("cmdClear"); },
          {lines(""), text("Label1", "Combinations - 0"), text("Label3", ""),
@@ -400,9 +542,10 @@ std::vector<Step> steps() {
              type("4");
          },
          {text("txtNumber(0)", "4"), lines(kCombination)}},
-        {"the box's menu pastes too",
+        {"the box's menu pastes too, into the box it is opened on",
          [] {
              press(VK_BACK);
+             press(VK_TAB);
              putOnClipboard("99 88 77 66 55");
              click("txtNumber(0)", 0.5, 0.5, true);
              std::this_thread::sleep_for(200ms);
@@ -500,6 +643,7 @@ int main(int argc, char* argv[]) {
         return 1;
     }
     formThread = GetWindowThreadProcessId(form, nullptr);
+    formProcess = process.hProcess;
     SetForegroundWindow(form);
 
     int failures = 0;

@@ -4,23 +4,22 @@
 
 #include "AccessibleControls.h"
 
+#include "FormView.h"
+
 #include <QAccessibleValueInterface>
 #include <QAccessibleWidget>
 #include <QLabel>
 #include <QRadioButton>
 #include <QScrollBar>
-#include <algorithm>
-#include <functional>
 
 namespace drawlet {
 namespace {
 
-// A slider that reads as its caption shows: the slider's own value plus an offset, never below
-// zero.
+// A slider that reads as its caption shows (the view's sliderReadsAs).
 class CaptionValueSlider final : public QAccessibleWidget, public QAccessibleValueInterface {
 public:
-    CaptionValueSlider(QScrollBar* slider, std::function<int()> offset)
-        : QAccessibleWidget(slider, QAccessible::ScrollBar), offset_(std::move(offset)) {}
+    CaptionValueSlider(QScrollBar* slider, ControlId id, const SelectorState& state)
+        : QAccessibleWidget(slider, QAccessible::ScrollBar), id_(id), state_(state) {}
 
     void* interface_cast(QAccessible::InterfaceType type) override {
         if (type == QAccessible::ValueInterface) {
@@ -37,8 +36,11 @@ public:
     }
 
     QVariant currentValue() const override { return shown(slider()->value()); }
+    // What it reads as is the value moved by a fixed amount; measured at the top of the range,
+    // where no reading is held at zero.
     void setCurrentValue(const QVariant& value) override {
-        slider()->setValue(value.toInt() - offset_());
+        const int top = slider()->maximum();
+        slider()->setValue(value.toInt() - (shown(top) - top));
     }
     QVariant maximumValue() const override { return shown(slider()->maximum()); }
     QVariant minimumValue() const override { return shown(slider()->minimum()); }
@@ -46,9 +48,10 @@ public:
 
 private:
     QScrollBar* slider() const { return static_cast<QScrollBar*>(widget()); }
-    int shown(int value) const { return std::max(0, value + offset_()); }
+    int shown(int value) const { return view::sliderReadsAs(state_, id_, value); }
 
-    std::function<int()> offset_;
+    ControlId id_;
+    const SelectorState& state_;
 };
 
 // One of the types of selection, labelled by the caption in front of the three.
@@ -108,9 +111,8 @@ void replaceInterface(QAccessibleInterface* replacement) {
 } // namespace
 
 void describeToAssistiveTools(const DrawletControls& c, const SelectorState& state) {
-    replaceInterface(new CaptionValueSlider(c.HScroll2, [] { return 1; }));
-    replaceInterface(
-        new CaptionValueSlider(c.HScroll3, [&state] { return -autoFillStart(state); }));
+    replaceInterface(new CaptionValueSlider(c.HScroll2, ControlId::HScroll2, state));
+    replaceInterface(new CaptionValueSlider(c.HScroll3, ControlId::HScroll3, state));
     for (QRadioButton* option : {c.optExclusion, c.optInclusion, c.optNone}) {
         replaceInterface(new LabelledOption(option, c.Label6));
     }

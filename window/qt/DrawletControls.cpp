@@ -4,7 +4,7 @@
 
 #include "DrawletControls.h"
 
-#include "Controls.h"
+#include "FormPlaces.h"
 #include "ReadableLabels.h"
 #include "TabOrder.h"
 
@@ -18,32 +18,23 @@
 #include <QScrollBar>
 #include <QValidator>
 #include <algorithm>
-#include <cmath>
 #include <span>
-#include <type_traits>
+#include <string>
 
 namespace drawlet {
 namespace {
 
-// Places are measured in twips, 15 to a device-independent pixel.
+// Qt measures in device-independent pixels, which are the design's 96 to the inch.
 int pixels(int twips) {
-    return static_cast<int>(std::lround(twips / 15.0));
+    return view::pixels(twips, view::kDesignDpi);
 }
 
-template <class Widget>
-Widget* place(QWidget* container, const QString& name, int left, int top, int width, int height) {
-    auto* widget = new Widget(container);
-    widget->setObjectName(name);
-    widget->setGeometry(pixels(left), pixels(top), pixels(width), pixels(height));
-    return widget;
+QString qtText(const std::string& text) {
+    return QString::fromStdString(text);
 }
 
-QString indexed(const char* name, int index) {
-    return QStringLiteral("%1(%2)").arg(QLatin1String(name)).arg(index);
-}
-
-QFont verdana(double points) {
-    QFont font(QStringLiteral("Verdana"));
+QFont designFont(double points) {
+    QFont font(qtText(view::form().fontFace));
     font.setPointSizeF(points);
     // Where Verdana is missing, fall back to the system's nearest sans face rather than
     // whatever the font database lists first.
@@ -51,56 +42,10 @@ QFont verdana(double points) {
     return font;
 }
 
-QLabel* label(QWidget* container, const char* name, int left, int top, int width, int height,
-              Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignVCenter) {
-    auto* widget = place<QLabel>(container, QLatin1String(name), left, top, width, height);
-    widget->setAlignment(alignment);
-    return widget;
-}
-
-// A control of the core's table: its name and what it reads as come from its row, and the
-// window finds it by its target from then on.
-template <class Widget>
-Widget* control(QWidget* container, DrawletControls& c, FocusTarget target, int left, int top,
-                int width, int height) {
-    const Control& row = *controlRow(target.control);
-    const QString name = isControlArray(target.control) ? indexed(row.name, target.index)
-                                                        : QString::fromLatin1(row.name);
-    auto* widget = place<Widget>(container, name, left, top, width, height);
-    QString readsAs = QString::fromLatin1(row.readsAs);
-    if (readsAs.contains(QLatin1String("%1"))) {
-        readsAs = readsAs.arg(target.index + 1);
-    }
-    if constexpr (std::is_base_of_v<QAbstractButton, Widget>) {
-        widget->setText(readsAs);
-    } else if (!readsAs.isEmpty()) {
-        widget->setAccessibleName(readsAs);
-    }
-    c.widgets[{target.control, target.index}] = widget;
-    return widget;
-}
-
-// The picked numbers and the play numbers: a wrapped line of up to 100 numbers the player can
-// select and copy.
-QLabel* numbersLine(QGroupBox* frame, DrawletControls& c, ControlId id, const QColor& colour) {
-    auto* widget = control<QLabel>(frame, c, {id, 0}, 120, 240, 6015, 975);
-    widget->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    widget->setWordWrap(true);
-    widget->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
-    // Selectable labels take the focus only by click; the keyboard must reach them too.
-    widget->setFocusPolicy(Qt::StrongFocus);
-    keepReadable(widget, colour);
-    return widget;
-}
-
-QScrollBar* slider(QWidget* form, DrawletControls& c, ControlId id, int left, int top, int width) {
-    auto* widget = control<QScrollBar>(form, c, {id, 0}, left, top, width, 255);
-    widget->setOrientation(Qt::Horizontal);
-    widget->setFocusPolicy(Qt::StrongFocus);
-    // A scroll bar reverses its keys by default (Right lowers a horizontal one); here Right,
-    // Up and Page Up raise the value, as on a slider.
-    widget->setInvertedControls(false);
-    return widget;
+Qt::Alignment alignmentOf(const view::Piece& piece) {
+    const Qt::Alignment across =
+        piece.align == view::TextAlign::Centre ? Qt::AlignHCenter : Qt::AlignLeft;
+    return across | (piece.topAligned ? Qt::AlignTop : Qt::AlignVCenter);
 }
 
 // Pasting, dropping and input methods go around the key filter; this refuses a text with
@@ -115,10 +60,28 @@ public:
     }
 };
 
-QLineEdit* numberBox(QWidget* container, DrawletControls& c, FocusTarget box, int left, int top) {
-    auto* widget = control<QLineEdit>(container, c, box, left, top, 315, 255);
+QLabel* label(QWidget* container, const view::Piece& piece) {
+    auto* widget = new QLabel(container);
+    widget->setAlignment(alignmentOf(piece));
+    if (piece.wordWrap) {
+        widget->setWordWrap(true);
+    }
+    if (piece.target.control != ControlId::None) {
+        // A result line the player can select and copy: selectable labels take the focus only
+        // by click, and the keyboard must reach them too.
+        widget->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+        widget->setFocusPolicy(Qt::StrongFocus);
+    }
+    if (piece.textColour) {
+        keepReadable(widget, *piece.textColour);
+    }
+    return widget;
+}
+
+QLineEdit* numberBox(QWidget* container, const DrawletControls& c, const view::Piece& piece) {
+    auto* widget = new QLineEdit(container);
     widget->setMaxLength(2);
-    widget->setAlignment(Qt::AlignCenter);
+    widget->setAlignment(alignmentOf(piece));
     widget->setValidator(c.digitsOnly);
     // A box is 21 pixels wide: the style's frame and inner margin would leave less room than
     // two digits need, so the text may use the inner margin.
@@ -126,91 +89,146 @@ QLineEdit* numberBox(QWidget* container, DrawletControls& c, FocusTarget box, in
     return widget;
 }
 
-QPushButton* button(QWidget* form, DrawletControls& c, ControlId id, int left, int top, int width,
-                    int height) {
-    auto* widget = control<QPushButton>(form, c, {id, 0}, left, top, width, height);
+QScrollBar* slider(QWidget* container) {
+    auto* widget = new QScrollBar(container);
+    widget->setOrientation(Qt::Horizontal);
+    widget->setFocusPolicy(Qt::StrongFocus);
+    // A scroll bar reverses its keys by default (Right lowers a horizontal one); here Right,
+    // Up and Page Up raise the value, as on a slider.
+    widget->setInvertedControls(false);
+    return widget;
+}
+
+QListWidget* combinationList(QWidget* container) {
+    auto* widget = new QListWidget(container);
+    // Every line holds as many numbers as the pick size, so one line's size serves for all: the
+    // list lays out a hundred lines without measuring each.
+    widget->setUniformItemSizes(true);
+    return widget;
+}
+
+QPushButton* button(QWidget* container) {
+    auto* widget = new QPushButton(container);
     widget->setAutoDefault(false);
     return widget;
 }
 
-QRadioButton* option(QWidget* container, DrawletControls& c, FocusTarget target, int left, int top,
-                     int width, QButtonGroup* group, int id) {
-    auto* widget = control<QRadioButton>(container, c, target, left, top, width, 255);
+// Each set of option buttons has a group of its own (the types of selection, the auto-fill
+// starts), made with its first button; a button's id is its type, or its start.
+QRadioButton* option(QWidget& form, QWidget* container, DrawletControls& c, FocusTarget target) {
+    auto* widget = new QRadioButton(container);
+    QButtonGroup*& group =
+        target.control == ControlId::Option1 ? c.autoFillStarts : c.selectionTypes;
+    if (group == nullptr) {
+        group = new QButtonGroup(&form);
+    }
+    int id = target.index;
+    if (target.control == ControlId::optInclusion) {
+        id = static_cast<int>(SelectionType::Include);
+    } else if (target.control == ControlId::optNone) {
+        id = static_cast<int>(SelectionType::None);
+    } else if (target.control == ControlId::optExclusion) {
+        id = static_cast<int>(SelectionType::Exclude);
+    }
     group->addButton(widget, id);
     return widget;
 }
 
-void buildLeftColumn(QWidget& form, DrawletControls& c) {
-    c.Label4 = label(&form, "Label4", 60, 60, 3015, 195, Qt::AlignCenter);
-    c.HScroll2 = slider(&form, c, ControlId::HScroll2, 60, 300, 3015);
-    c.Label10 = label(&form, "Label10", 60, 600, 3015, 195);
-    c.Label10->setText(QStringLiteral("Enter Drawlets Here"));
-    for (int i = 0; i < kEntryBoxes; ++i) {
-        c.txtNumber[static_cast<std::size_t>(i)] =
-            numberBox(&form, c, {ControlId::txtNumber, i}, 60 + 300 * i, 900);
+QWidget* widgetOfKind(QWidget& form, QWidget* container, DrawletControls& c,
+                      const view::Piece& piece) {
+    switch (piece.kind) {
+    case view::PieceKind::Label:
+        return label(container, piece);
+    case view::PieceKind::Frame:
+        return new QGroupBox(container);
+    case view::PieceKind::TextBox:
+        return numberBox(container, c, piece);
+    case view::PieceKind::List:
+        return combinationList(container);
+    case view::PieceKind::HScroll:
+        return slider(container);
+    case view::PieceKind::Option:
+        return option(form, container, c, piece.target);
+    case view::PieceKind::Button:
+        return button(container);
     }
-    c.Label1 = label(&form, "Label1", 60, 1260, 3015, 195, Qt::AlignCenter);
-    c.lstNumbers = control<QListWidget>(&form, c, {ControlId::lstNumbers, 0}, 60, 1500, 3015, 6105);
-    // Every line holds as many numbers as the pick size, so one line's size serves for all: the
-    // list lays out a hundred lines without measuring each.
-    c.lstNumbers->setUniformItemSizes(true);
-    c.cmdClearComb = button(&form, c, ControlId::cmdClearComb, 60, 7680, 3015, 315);
+    return nullptr;
 }
 
-void buildRightColumn(QWidget& form, DrawletControls& c) {
-    c.Label2 = label(&form, "Label2", 3180, 60, 6255, 255, Qt::AlignCenter);
-    slider(&form, c, ControlId::HScroll1, 3180, 300, 6255);
-    c.cmdPick = button(&form, c, ControlId::cmdPick, 3180, 600, 6255, 255);
-    c.cmdPick->setToolTip(QStringLiteral("Use the slider control above to Pick randomly one, "
-                                         "some, or use all the combination numbers."));
-
-    c.Frame1 = place<QGroupBox>(&form, QStringLiteral("Frame1"), 3180, 960, 6255, 1335);
-    c.Label3 = numbersLine(c.Frame1, c, ControlId::Label3, QColor(128, 0, 0));
-
-    c.Label7 = label(&form, "Label7", 3180, 2400, 6255, 255);
-    c.Label7->setText(QStringLiteral("Base Set Numbers"));
-    QFont underlined = c.Label7->font();
-    underlined.setUnderline(true);
-    c.Label7->setFont(underlined);
-
-    c.Label8 = label(&form, "Label8", 3180, 2640, 6255, 435, Qt::AlignLeft | Qt::AlignTop);
-    c.Label8->setWordWrap(true);
-    c.Label8->setText(QStringLiteral("Numbers entered here have numbers removed by Drawlets, "
-                                     "added by Drawlets or nothing changed by the type of "
-                                     "selection."));
-
-    c.Frame4 = place<QGroupBox>(&form, QStringLiteral("Frame4"), 3180, 3120, 6255, 555);
-    c.Frame4->setTitle(QStringLiteral("Auto Fill Starts With"));
-    c.autoFillStarts = new QButtonGroup(&form);
-    for (int start = 0; start < 2; ++start) {
-        QRadioButton* widget = option(c.Frame4, c, {ControlId::Option1, start}, 300 + 540 * start,
-                                      240, 495, c.autoFillStarts, start);
-        widget->setText(QString::number(start));
-        c.Option1[static_cast<std::size_t>(start)] = widget;
+// What the table fixes and every kind shares: name, place, caption, font, tool tip and the name
+// a screen reader reads.
+void describe(QWidget* widget, const view::Piece& piece) {
+    widget->setObjectName(qtText(piece.name));
+    const view::Twips& at = piece.place;
+    widget->setGeometry(pixels(at.left), pixels(at.top), pixels(at.width), pixels(at.height));
+    if (!piece.caption.empty()) {
+        const QString caption = qtText(piece.caption);
+        if (auto* shows = qobject_cast<QLabel*>(widget)) {
+            shows->setText(caption);
+        } else if (auto* frame = qobject_cast<QGroupBox*>(widget)) {
+            frame->setTitle(caption);
+        } else if (auto* pressed = qobject_cast<QAbstractButton*>(widget)) {
+            pressed->setText(caption);
+        }
     }
-
-    c.HScroll3 = slider(&form, c, ControlId::HScroll3, 3180, 3780, 6255);
-    c.Command1 = button(&form, c, ControlId::Command1, 3180, 4080, 6255, 255);
-    c.cmdClearBaseSet = button(&form, c, ControlId::cmdClearBaseSet, 3180, 4380, 6255, 255);
-
-    c.Frame2 = place<QGroupBox>(&form, QStringLiteral("Frame2"), 3180, 4680, 6255, 1575);
-    for (int i = 0; i < kBaseSetBoxes; ++i) {
-        c.txtSelNumbers[static_cast<std::size_t>(i)] = numberBox(
-            c.Frame2, c, {ControlId::txtSelNumbers, i}, 120 + 300 * (i % 20), 240 + 240 * (i / 20));
+    if (!piece.readsAs.empty()) {
+        widget->setAccessibleName(qtText(piece.readsAs));
     }
+    if (!piece.toolTip.empty()) {
+        widget->setToolTip(qtText(piece.toolTip));
+    }
+    if (piece.fontPoints > 0 || piece.underlined) {
+        QFont font = piece.fontPoints > 0 ? designFont(piece.fontPoints) : widget->font();
+        font.setUnderline(piece.underlined);
+        widget->setFont(font);
+    }
+}
 
-    c.Label6 = label(&form, "Label6", 3180, 6360, 1620, 195);
-    c.Label6->setText(QStringLiteral("Type of Selection -"));
-    c.selectionTypes = new QButtonGroup(&form);
-    c.optExclusion = option(&form, c, {ControlId::optExclusion, 0}, 4860, 6360, 1095,
-                            c.selectionTypes, static_cast<int>(SelectionType::Exclude));
-    c.optInclusion = option(&form, c, {ControlId::optInclusion, 0}, 6060, 6360, 1095,
-                            c.selectionTypes, static_cast<int>(SelectionType::Include));
-    c.optNone = option(&form, c, {ControlId::optNone, 0}, 7200, 6360, 855, c.selectionTypes,
-                       static_cast<int>(SelectionType::None));
-
-    c.Frame3 = place<QGroupBox>(&form, QStringLiteral("Frame3"), 3180, 6660, 6255, 1335);
-    c.Label5 = numbersLine(c.Frame3, c, ControlId::Label5, QColor(0, 0, 128));
+// The widgets the rest of the window reaches by name.
+void keep(DrawletControls& c, const view::Piece& piece, QWidget* widget) {
+    const FocusTarget target = piece.target;
+    if (target.control != ControlId::None) {
+        c.widgets[{target.control, target.index}] = widget;
+    }
+    const auto index = static_cast<std::size_t>(target.index);
+    switch (target.control) {
+    case ControlId::txtNumber:
+        c.txtNumber.at(index) = static_cast<QLineEdit*>(widget);
+        break;
+    case ControlId::txtSelNumbers:
+        c.txtSelNumbers.at(index) = static_cast<QLineEdit*>(widget);
+        break;
+    case ControlId::lstNumbers:
+        c.lstNumbers = static_cast<QListWidget*>(widget);
+        break;
+    case ControlId::HScroll2:
+        c.HScroll2 = static_cast<QScrollBar*>(widget);
+        break;
+    case ControlId::HScroll3:
+        c.HScroll3 = static_cast<QScrollBar*>(widget);
+        break;
+    case ControlId::optExclusion:
+        c.optExclusion = static_cast<QRadioButton*>(widget);
+        break;
+    case ControlId::optInclusion:
+        c.optInclusion = static_cast<QRadioButton*>(widget);
+        break;
+    case ControlId::optNone:
+        c.optNone = static_cast<QRadioButton*>(widget);
+        break;
+    default:
+        break;
+    }
+    if (piece.name == "Label6") {
+        c.Label6 = static_cast<QLabel*>(widget);
+    } else if (piece.name == "Frame2") {
+        c.Frame2 = static_cast<QGroupBox*>(widget);
+    }
+    for (std::size_t i = 0; i < view::kCaptions; ++i) {
+        if (piece.name == view::captionName(static_cast<view::Caption>(i))) {
+            c.captions[i] = widget;
+        }
+    }
 }
 
 // The chain is the core's tab order; Qt skips hidden controls as the core does.
@@ -224,17 +242,25 @@ void chainTabOrder(const DrawletControls& c) {
 } // namespace
 
 DrawletControls buildControls(QWidget& form) {
-    form.setObjectName(QStringLiteral("frmDrawlet"));
-    form.setWindowTitle(QStringLiteral("Drawlet Exclusion / Inclusion Selector"));
-    form.setFixedSize(pixels(9480), pixels(8490));
-    form.setFont(verdana(8.25));
+    const view::Form& design = view::form();
+    form.setObjectName(qtText(design.name));
+    form.setWindowTitle(qtText(design.caption));
+    form.setFixedSize(pixels(design.clientWidth), pixels(design.clientHeight));
+    form.setFont(designFont(design.fontPoints));
 
     DrawletControls controls;
     controls.digitsOnly = new TwoDigitValidator(&form);
-    buildLeftColumn(form, controls);
-    buildRightColumn(form, controls);
-    controls.cmdClear = button(&form, controls, ControlId::cmdClear, 60, 8100, 9375, 315);
-    controls.cmdClear->setFont(verdana(9.75));
+    // The table lists a frame before what it holds.
+    std::map<std::string, QWidget*, std::less<>> frames;
+    for (const view::Piece& piece : view::formPieces()) {
+        QWidget* container = piece.container.empty() ? &form : frames.at(piece.container);
+        QWidget* widget = widgetOfKind(form, container, controls, piece);
+        describe(widget, piece);
+        if (piece.kind == view::PieceKind::Frame) {
+            frames[piece.name] = widget;
+        }
+        keep(controls, piece, widget);
+    }
     chainTabOrder(controls);
     return controls;
 }

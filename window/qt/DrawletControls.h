@@ -4,10 +4,12 @@
 
 #pragma once
 
-// The widgets of the window, one per control, built at their places with their kinds, names,
-// fonts and tab order. Building sets no run-time value: captions, texts, slider positions and
-// visibility all come from the state when the window renders it.
+// The widgets of the window, one per piece of the form's table (FormPlaces.h), each built in
+// its container at its place, with the font, alignment and fixed caption the table gives it,
+// and chained in the core's tab order. Building sets no run-time value: captions, texts, slider
+// positions and visibility all come from the view's writes when the window renders.
 
+#include "FormView.h"
 #include "SelectorState.h"
 
 #include <array>
@@ -19,7 +21,6 @@ class QGroupBox;
 class QLabel;
 class QLineEdit;
 class QListWidget;
-class QPushButton;
 class QRadioButton;
 class QScrollBar;
 class QValidator;
@@ -28,33 +29,18 @@ class QWidget;
 namespace drawlet {
 
 struct DrawletControls {
-    QLabel* Label1 = nullptr;
-    QLabel* Label2 = nullptr;
-    QLabel* Label3 = nullptr;
-    QLabel* Label4 = nullptr;
-    QLabel* Label5 = nullptr;
+    // The widget of each caption the state writes: a label, a frame or a button.
+    std::array<QWidget*, view::kCaptions> captions{};
     QLabel* Label6 = nullptr;
-    QLabel* Label7 = nullptr;
-    QLabel* Label8 = nullptr;
-    QLabel* Label10 = nullptr;
-    QGroupBox* Frame1 = nullptr;
     QGroupBox* Frame2 = nullptr;
-    QGroupBox* Frame3 = nullptr;
-    QGroupBox* Frame4 = nullptr;
     QScrollBar* HScroll2 = nullptr;
     QScrollBar* HScroll3 = nullptr;
     std::array<QLineEdit*, kEntryBoxes> txtNumber{};
     std::array<QLineEdit*, kBaseSetBoxes> txtSelNumbers{};
     QListWidget* lstNumbers = nullptr;
-    QPushButton* cmdPick = nullptr;
-    QPushButton* cmdClearComb = nullptr;
-    QPushButton* cmdClear = nullptr;
-    QPushButton* cmdClearBaseSet = nullptr;
-    QPushButton* Command1 = nullptr;
     QRadioButton* optExclusion = nullptr;
     QRadioButton* optInclusion = nullptr;
     QRadioButton* optNone = nullptr;
-    std::array<QRadioButton*, 2> Option1{};
     QButtonGroup* selectionTypes = nullptr; // optExclusion, optInclusion, optNone
     QButtonGroup* autoFillStarts = nullptr; // Option1(0), Option1(1)
     QValidator* digitsOnly = nullptr;       // shared by every box
@@ -62,7 +48,7 @@ struct DrawletControls {
     std::map<std::pair<ControlId, int>, QWidget*> widgets;
 };
 
-// Creates every control as a child of `form` (or of its frame), sizes the form and chains the
+// Creates every piece as a child of `form` (or of its frame), sizes the form and chains the
 // tab order.
 DrawletControls buildControls(QWidget& form);
 

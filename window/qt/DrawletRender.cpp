@@ -14,77 +14,22 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QPushButton>
-#include <QRadioButton>
 #include <QScrollBar>
 #include <QSignalBlocker>
 #include <algorithm>
+#include <span>
+#include <type_traits>
 #include <utility>
-#include <vector>
+#include <variant>
 
 namespace drawlet {
 namespace {
 
+using view::Write;
+using Writes = std::span<const Write>;
+
 QString qtText(const std::string& text) {
     return QString::fromStdString(text);
-}
-
-// Calls `write` with the text when it differs from what was last shown there, and remembers it.
-template <typename Write>
-void showChanged(std::optional<std::string>& shown, const std::string& text, Write write) {
-    if (shown != text) {
-        write(qtText(text));
-        shown = text;
-    }
-}
-
-void setCaption(QLabel* label, const QString& text) {
-    if (label->text() != text) {
-        const QSignalBlocker blocker(label);
-        label->setText(text);
-    }
-}
-
-void setCaption(QAbstractButton* button, const QString& text) {
-    if (button->text() != text) {
-        const QSignalBlocker blocker(button);
-        button->setText(text);
-    }
-}
-
-void setCaption(QGroupBox* frame, const QString& text) {
-    if (frame->title() != text) {
-        const QSignalBlocker blocker(frame);
-        frame->setTitle(text);
-    }
-}
-
-template <typename Widget>
-void showCaption(std::optional<std::string>& shown, Widget* widget, const std::string& caption) {
-    showChanged(shown, caption, [widget](const QString& text) { setCaption(widget, text); });
-}
-
-// A wrapped, selectable line of numbers lays its text out when it is first painted and asks
-// there to be painted again, a second frame for every change. Laid out here, while the handler
-// runs, it is painted once.
-void showNumbersLine(std::optional<std::string>& shown, QLabel* line, const std::string& numbers) {
-    showChanged(shown, numbers, [line](const QString& text) {
-        setCaption(line, text);
-        static_cast<void>(line->heightForWidth(line->width()));
-    });
-}
-
-void showSlider(QScrollBar* widget, const ScrollBar& slider) {
-    if (widget->minimum() == slider.min && widget->maximum() == slider.max &&
-        widget->value() == slider.value && widget->singleStep() == slider.smallChange &&
-        widget->pageStep() == slider.largeChange) {
-        return;
-    }
-    const QSignalBlocker blocker(widget);
-    widget->setRange(slider.min, slider.max);
-    widget->setValue(slider.value);
-    widget->setSingleStep(slider.smallChange);
-    widget->setPageStep(slider.largeChange);
 }
 
 // A screen reader reads a box's text when the focus reaches it; what it is told while a box
@@ -151,58 +96,112 @@ void setTextUnmarked(QLineEdit* box, const QString& text) {
     box->setAttribute(Qt::WA_UpdatesDisabled, held);
 }
 
+// A wrapped line of numbers lays its text out when it is first painted and asks there to be
+// painted again, a second frame for every change. Laid out here, while the handler runs, it is
+// painted once.
+void showCaption(const DrawletControls& c, const view::WriteCaption& write) {
+    QWidget* widget = c.captions[static_cast<std::size_t>(write.caption)];
+    const QString text = qtText(write.text);
+    const QSignalBlocker blocker(widget);
+    if (auto* label = qobject_cast<QLabel*>(widget)) {
+        if (label->text() != text) {
+            label->setText(text);
+        }
+        if (label->wordWrap()) {
+            static_cast<void>(label->heightForWidth(label->width()));
+        }
+    } else if (auto* frame = qobject_cast<QGroupBox*>(widget)) {
+        if (frame->title() != text) {
+            frame->setTitle(text);
+        }
+    } else if (auto* button = qobject_cast<QAbstractButton*>(widget)) {
+        if (button->text() != text) {
+            button->setText(text);
+        }
+    }
+}
+
+void showSlider(const DrawletControls& c, const view::WriteSlider& write) {
+    auto* widget = static_cast<QScrollBar*>(widgetFor(c, {write.slider, 0}));
+    const ScrollBar& slider = write.bar;
+    if (widget->minimum() == slider.min && widget->maximum() == slider.max &&
+        widget->value() == slider.value && widget->singleStep() == slider.smallChange &&
+        widget->pageStep() == slider.largeChange) {
+        return;
+    }
+    const QSignalBlocker blocker(widget);
+    widget->setRange(slider.min, slider.max);
+    widget->setValue(slider.value);
+    widget->setSingleStep(slider.smallChange);
+    widget->setPageStep(slider.largeChange);
+}
+
+// The boxes of the row a write is for, with the frame that holds them (none for the entry row).
+struct BoxRowWidgets {
+    std::span<QLineEdit* const> boxes;
+    QWidget* container;
+};
+
+BoxRowWidgets rowOf(const DrawletControls& c, FocusTarget box) {
+    if (box.control == ControlId::txtSelNumbers) {
+        return {c.txtSelNumbers, c.Frame2};
+    }
+    return {c.txtNumber, nullptr};
+}
+
+// The writes of one kind for one row of boxes, from `first` on: the view writes a row's boxes
+// together.
+template <typename BoxWrite>
+Writes runOf(Writes writes, std::size_t first) {
+    const ControlId row = std::get<BoxWrite>(writes[first]).box.control;
+    std::size_t end = first;
+    while (end < writes.size() && std::holds_alternative<BoxWrite>(writes[end]) &&
+           std::get<BoxWrite>(writes[end]).box.control == row) {
+        ++end;
+    }
+    return writes.subspan(first, end - first);
+}
+
 // A box written while shown is marked for repainting, and at the next paint Qt weighs every
 // marked widget against its siblings one by one: for a hundred boxes that costs more than their
 // text layout. When many boxes of a container are written at once, they are written unmarked
 // and the container is marked once, so it is repainted as one piece with all its boxes. That
 // repaints the unchanged boxes too; of a hundred shown boxes, it costs less than marking the
 // changed ones from about a fifth of them on, and it is done from a third on.
-template <std::size_t Count>
-void showBoxTexts(QWidget* container, const std::array<QLineEdit*, Count>& widgets,
-                  const BoxRow<Count>& boxes,
-                  std::array<std::optional<std::string>, Count>& shown) {
-    std::size_t changes = 0;
-    std::size_t visible = 0;
-    std::size_t i = 0;
-    for (const TextBox& box : boxes) {
-        changes += shown[i] != box.text ? 1 : 0;
-        visible += widgets[i++]->isHidden() ? 0 : 1;
-    }
-    if (changes == 0) {
-        return;
-    }
-    const bool asOnePiece = container != nullptr && changes > 1 && 3 * changes >= visible;
+void showBoxTexts(const DrawletControls& c, Writes run) {
+    const BoxRowWidgets row = rowOf(c, std::get<view::WriteBoxText>(run.front()).box);
+    const std::size_t visible = static_cast<std::size_t>(std::count_if(
+        row.boxes.begin(), row.boxes.end(), [](const QLineEdit* box) { return !box->isHidden(); }));
+    const bool asOnePiece = row.container != nullptr && run.size() > 1 && 3 * run.size() >= visible;
     const QuietUnfocusedBoxes quiet;
-    i = 0;
-    for (const TextBox& box : boxes) {
-        showChanged(shown[i], box.text, [widget = widgets[i], asOnePiece](const QString& text) {
-            if (widget->text() == text) {
-                return;
-            }
-            const QSignalBlocker blocker(widget);
-            if (asOnePiece) {
-                setTextUnmarked(widget, text);
-            } else {
-                widget->setText(text);
-            }
-        });
-        ++i;
+    for (const Write& write : run) {
+        const auto& [box, text] = std::get<view::WriteBoxText>(write);
+        QLineEdit* widget = row.boxes[static_cast<std::size_t>(box.index)];
+        const QString shown = qtText(text);
+        if (widget->text() == shown) {
+            continue;
+        }
+        const QSignalBlocker blocker(widget);
+        if (asOnePiece) {
+            setTextUnmarked(widget, shown);
+        } else {
+            widget->setText(shown);
+        }
     }
     if (asOnePiece) {
-        container->update();
+        row.container->update();
     }
 }
 
 // Showing child widgets one by one costs a round trip to the display server each while the
 // pointer is over the window; when several boxes change at once their container is hidden
 // around the changes so it is paid once.
-template <std::size_t Count>
-void showBoxVisibility(QWidget* container, const std::array<QLineEdit*, Count>& widgets,
-                       const BoxRow<Count>& boxes) {
+void showBoxVisibility(const DrawletControls& c, Writes run) {
+    const BoxRowWidgets row = rowOf(c, std::get<view::WriteBoxVisible>(run.front()).box);
     std::vector<std::pair<QLineEdit*, bool>> changes; // each widget to change, shown or not
-    auto box = boxes.begin();
-    for (QLineEdit* widget : widgets) {
-        const bool visible = (box++)->visible;
+    for (const Write& write : run) {
+        const auto& [box, visible] = std::get<view::WriteBoxVisible>(write);
+        QLineEdit* widget = row.boxes[static_cast<std::size_t>(box.index)];
         if (widget->isHidden() == visible) {
             changes.emplace_back(widget, visible);
         }
@@ -210,7 +209,7 @@ void showBoxVisibility(QWidget* container, const std::array<QLineEdit*, Count>& 
     if (changes.empty()) {
         return;
     }
-    QWidget* hidden = hiddenAround(container, changes.size());
+    QWidget* hidden = hiddenAround(row.container, changes.size());
     if (hidden != nullptr) {
         hidden->hide();
     }
@@ -222,108 +221,102 @@ void showBoxVisibility(QWidget* container, const std::array<QLineEdit*, Count>& 
     }
 }
 
-// Combinations are only ever appended or all cleared, so the lines that still agree are kept.
-void showLines(QListWidget* list, const std::vector<std::string>& lines) {
+// An emptied list is cleared at once; otherwise the lines kept stay as they are.
+void showLines(const DrawletControls& c, const view::WriteLines& write) {
+    QListWidget* list = c.lstNumbers;
     const QSignalBlocker blocker(list);
-    if (lines.empty()) {
+    if (write.kept == 0 && write.added.empty()) {
         if (list->count() > 0) {
             list->clear();
         }
         return;
     }
-    const int wanted = static_cast<int>(lines.size());
-    int agreeing = 0;
-    while (agreeing < std::min(list->count(), wanted) &&
-           list->item(agreeing)->text() == qtText(lines[static_cast<std::size_t>(agreeing)])) {
-        ++agreeing;
-    }
-    while (list->count() > agreeing) {
+    const auto kept = static_cast<int>(write.kept);
+    while (list->count() > kept) {
         delete list->takeItem(list->count() - 1);
     }
-    for (int i = agreeing; i < wanted; ++i) {
-        list->addItem(qtText(lines[static_cast<std::size_t>(i)]));
+    for (const std::string& line : write.added) {
+        list->addItem(qtText(line));
     }
 }
 
-void showChecked(QAbstractButton* button, bool checked) {
-    if (button->isChecked() != checked) {
-        const QSignalBlocker blocker(button);
-        button->setChecked(checked);
-    }
-}
-
-// The auto-fill start may have neither button selected; an exclusive group would refuse to
-// clear its last checked button.
-void showAutoFillStart(const DrawletControls& c, const SelectorState& state) {
-    if (c.Option1[0]->isChecked() == state.Option1[0] &&
-        c.Option1[1]->isChecked() == state.Option1[1]) {
+// Checking one type of selection clears the others. The auto-fill start may have neither
+// button checked, which an exclusive group refuses: it is not exclusive while one is written.
+void showChecked(const DrawletControls& c, const view::WriteChecked& write) {
+    auto* button = static_cast<QAbstractButton*>(widgetFor(c, write.option));
+    if (button->isChecked() == write.checked) {
         return;
     }
-    c.autoFillStarts->setExclusive(false);
-    showChecked(c.Option1[0], state.Option1[0]);
-    showChecked(c.Option1[1], state.Option1[1]);
-    c.autoFillStarts->setExclusive(true);
-}
-
-void showCaptions(const DrawletControls& c, const SelectorState& state,
-                  std::array<std::optional<std::string>, ShownTexts::kCaptions>& shown) {
-    showCaption(shown[0], c.Label1, state.Label1);
-    showCaption(shown[1], c.Label2, state.Label2);
-    showNumbersLine(shown[2], c.Label3, state.Label3);
-    showCaption(shown[3], c.Label4, state.Label4);
-    showNumbersLine(shown[4], c.Label5, state.Label5);
-    showCaption(shown[5], c.Frame1, state.Frame1);
-    showCaption(shown[6], c.Frame2, state.Frame2);
-    showCaption(shown[7], c.Frame3, state.Frame3);
-    showCaption(shown[8], c.Command1, state.Command1);
-}
-
-} // namespace
-
-void ShownTexts::edited(FocusTarget box) {
-    if (box.control == ControlId::txtNumber) {
-        entryBoxes.at(static_cast<std::size_t>(box.index)).reset();
-    } else if (box.control == ControlId::txtSelNumbers) {
-        baseSetBoxes.at(static_cast<std::size_t>(box.index)).reset();
+    const bool autoFillStart = write.option.control == ControlId::Option1;
+    if (autoFillStart) {
+        c.autoFillStarts->setExclusive(false);
+    }
+    {
+        const QSignalBlocker blocker(button);
+        button->setChecked(write.checked);
+    }
+    if (autoFillStart) {
+        c.autoFillStarts->setExclusive(true);
     }
 }
 
-void renderState(const DrawletControls& c, const SelectorState& state, ShownTexts& shown) {
-    showCaptions(c, state, shown.captions);
-    for (const Control& row : controlTable()) {
-        if (row.kind == ControlKind::Slider) {
-            showSlider(static_cast<QScrollBar*>(widgetFor(c, {row.id, 0})), state.*row.bar);
-        }
+void showToolTip(const DrawletControls& c, const view::WriteToolTip& write) {
+    const QString toolTip = qtText(write.text);
+    for (QLineEdit* box : c.txtNumber) {
+        box->setToolTip(toolTip);
     }
-    showBoxTexts(nullptr, c.txtNumber, state.txtNumber, shown.entryBoxes);
-    showBoxTexts(c.Frame2, c.txtSelNumbers, state.txtSelNumbers, shown.baseSetBoxes);
-    showBoxVisibility(nullptr, c.txtNumber, state.txtNumber);
-    showBoxVisibility(c.Frame2, c.txtSelNumbers, state.txtSelNumbers);
-    if (shown.lines != state.lstNumbers) {
-        showLines(c.lstNumbers, state.lstNumbers);
-        shown.lines = state.lstNumbers;
-    }
-    // Checking one button of the exclusive set clears the others.
-    showChecked(c.selectionTypes->button(static_cast<int>(state.typeOfSelection)), true);
-    showAutoFillStart(c, state);
-    showChanged(shown.toolTip, state.txtNumberToolTip, [&c](const QString& toolTip) {
-        for (QLineEdit* box : c.txtNumber) {
-            box->setToolTip(toolTip);
-        }
-    });
 }
 
-void applyFocus(const DrawletControls& c, const SelectorState& state) {
-    QWidget* widget = widgetFor(c, state.focus);
+// The keyboard focus, and a box's selection, already clamped to its text.
+void applyFocus(const DrawletControls& c, const view::WriteFocus& write) {
+    QWidget* widget = widgetFor(c, write.target);
     if (widget == nullptr) {
         return;
     }
     widget->setFocus(Qt::OtherFocusReason);
-    if (const TextBox* box = boxAt(state, state.focus)) {
-        auto* edit = static_cast<QLineEdit*>(widget);
-        const auto length = static_cast<int>(edit->text().size());
-        const int start = std::clamp(box->selStart, 0, length);
-        edit->setSelection(start, std::clamp(box->selLength, 0, length - start));
+    if (isBox(write.target)) {
+        static_cast<QLineEdit*>(widget)->setSelection(write.selStart, write.selLength);
+    }
+}
+
+} // namespace
+
+void applyWrites(const DrawletControls& c, const std::vector<Write>& writes) {
+    const Writes all(writes);
+    std::size_t next = 0;
+    while (next < all.size()) {
+        const Write& write = all[next];
+        if (std::holds_alternative<view::WriteBoxText>(write)) {
+            const Writes run = runOf<view::WriteBoxText>(all, next);
+            showBoxTexts(c, run);
+            next += run.size();
+            continue;
+        }
+        if (std::holds_alternative<view::WriteBoxVisible>(write)) {
+            const Writes run = runOf<view::WriteBoxVisible>(all, next);
+            showBoxVisibility(c, run);
+            next += run.size();
+            continue;
+        }
+        std::visit(
+            [&c](const auto& one) {
+                using Kind = std::decay_t<decltype(one)>;
+                if constexpr (std::is_same_v<Kind, view::WriteCaption>) {
+                    showCaption(c, one);
+                } else if constexpr (std::is_same_v<Kind, view::WriteSlider>) {
+                    showSlider(c, one);
+                } else if constexpr (std::is_same_v<Kind, view::WriteLines>) {
+                    showLines(c, one);
+                } else if constexpr (std::is_same_v<Kind, view::WriteChecked>) {
+                    showChecked(c, one);
+                } else if constexpr (std::is_same_v<Kind, view::WriteToolTip>) {
+                    showToolTip(c, one);
+                } else if constexpr (std::is_same_v<Kind, view::WriteFocus>) {
+                    applyFocus(c, one);
+                }
+            },
+            write);
+        ++next;
     }
 }
 

@@ -4,41 +4,19 @@
 
 #pragma once
 
-#include "DrawletControls.h"
-#include "SelectorState.h"
+// Applies the view's writes (FormView.h) to the widgets, in order, each widget's signals
+// blocked so nothing echoes back as an event. What changed is the view's decision; what is
+// Qt's here is how a change is written cheaply: many boxes of a frame at once as one repaint,
+// the frame hidden around several boxes shown or hidden, the boxes without the focus kept quiet
+// towards a screen reader, a wrapped line of numbers laid out when it is written.
 
-#include <array>
-#include <optional>
-#include <string>
+#include "DrawletControls.h"
+#include "FormView.h"
+
 #include <vector>
 
 namespace drawlet {
 
-// The texts the widgets were last given, so that a render compares the state with these and
-// touches only the widgets whose content changed, instead of reading every widget back. Empty
-// where not known: before the first render, and for a box the player has just edited, whose
-// widget then shows what the player typed.
-struct ShownTexts {
-    static constexpr std::size_t kCaptions = 9; // Label1 to Label5, Frame1 to Frame3, Command1
-
-    std::array<std::optional<std::string>, kCaptions> captions;
-    std::array<std::optional<std::string>, kEntryBoxes> entryBoxes;
-    std::array<std::optional<std::string>, kBaseSetBoxes> baseSetBoxes;
-    std::optional<std::vector<std::string>> lines;
-    std::optional<std::string> toolTip;
-
-    // The player edited this box: its widget is read again at the next render.
-    void edited(FocusTarget box);
-};
-
-// Brings the widgets in line with the state: captions, sliders, box texts and visibility, the
-// combination list, the option buttons and the tool tips. Only what changed since the last
-// render and differs from what the widget shows is written, with the widget's signals blocked,
-// so nothing echoes back as an event.
-void renderState(const DrawletControls& controls, const SelectorState& state, ShownTexts& shown);
-
-// Puts the keyboard focus on the state's control and gives a box the selection its focus
-// handling asked for, clamped to the box's text.
-void applyFocus(const DrawletControls& controls, const SelectorState& state);
+void applyWrites(const DrawletControls& controls, const std::vector<view::Write>& writes);
 
 } // namespace drawlet

@@ -8,7 +8,6 @@
 #include <QAccessibleWidget>
 #include <QLabel>
 #include <QWidget>
-#include <utility>
 
 namespace drawlet {
 namespace {
@@ -24,31 +23,6 @@ QAccessibleInterface* noticeInterface(const QString& /*className*/, QObject* obj
 }
 
 } // namespace
-
-void ResultAnnouncer::rendered(const SelectorState& state) {
-    const bool pickPressed = std::exchange(pickPressed_, false);
-    const std::optional<HistoryStep> historyStep = std::exchange(historyStep_, std::nullopt);
-    if (!QAccessible::isActive()) {
-        last_.reset();
-        return;
-    }
-    SpokenResults now = spokenResults(state);
-    if (last_ && pickPressed) {
-        last_->Frame1.clear();
-        last_->Label3.clear();
-    }
-    // What the window showed when the screen reader came is known to it already.
-    if (last_ && (*last_ != now || historyStep)) {
-        std::string sentence = resultAnnouncement(*last_, now, state.focus);
-        if (historyStep) {
-            sentence = historyAnnouncement(*historyStep, sentence);
-        }
-        if (!sentence.empty()) {
-            announce(sentence);
-        }
-    }
-    last_ = std::move(now);
-}
 
 void ResultAnnouncer::announce(const std::string& sentence) {
     if (notice_ == nullptr) {

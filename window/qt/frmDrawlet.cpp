@@ -12,6 +12,7 @@
 #include "Startup.h"
 #include "TabOrder.h"
 
+#include <QAccessible>
 #include <QButtonGroup>
 #include <QClipboard>
 #include <QContextMenuEvent>
@@ -106,8 +107,8 @@ bool frmDrawlet::run(const PlayerEvent& event) {
     const bool taken = apply(state_, history_, random_, event);
     const bool undone = std::holds_alternative<Undo>(event);
     if (taken && (undone || std::holds_alternative<Redo>(event))) {
-        focusAgain_ = true;
-        announcer_.historyStep(undone ? HistoryStep::Undone : HistoryStep::Redone);
+        shown_.focusAgain();
+        announcements_.historyStep(undone ? HistoryStep::Undone : HistoryStep::Redone);
     }
     render();
     return taken;
@@ -115,12 +116,10 @@ bool frmDrawlet::run(const PlayerEvent& event) {
 
 void frmDrawlet::render() {
     const QScopedValueRollback guard(rendering_, true);
-    renderState(controls_, state_, shown_);
-    if (std::exchange(focusAgain_, false) || state_.focusMoves != appliedFocusMoves_) {
-        appliedFocusMoves_ = state_.focusMoves;
-        applyFocus(controls_, state_);
+    applyWrites(controls_, shown_.render(state_));
+    if (const auto sentence = announcements_.rendered(state_, QAccessible::isActive())) {
+        announcer_.announce(*sentence);
     }
-    announcer_.rendered(state_);
 }
 
 void frmDrawlet::showEvent(QShowEvent* event) {
@@ -159,9 +158,14 @@ void frmDrawlet::wireControls() {
 
 void frmDrawlet::connectButton(FocusTarget button) {
     auto* widget = static_cast<QAbstractButton*>(widgetFor(controls_, button));
-    connect(widget, &QAbstractButton::clicked, this, [this, button] {
+    const bool option = controlRow(button.control)->kind == ControlKind::Option;
+    connect(widget, &QAbstractButton::clicked, this, [this, button, option] {
         if (button.control == ControlId::cmdPick) {
-            announcer_.pickPressed();
+            announcements_.pickPressed();
+        }
+        // A clicked option shows itself checked already.
+        if (option) {
+            shown_.checked(button);
         }
         run(Clicked{button});
         if (button.control == ControlId::Option1) {
@@ -174,8 +178,9 @@ void frmDrawlet::connectButton(FocusTarget button) {
 void frmDrawlet::connectBox(FocusTarget box) {
     auto* widget = static_cast<QLineEdit*>(widgetFor(controls_, box));
     connect(widget, &QLineEdit::textEdited, this, [this, box](const QString& text) {
-        shown_.edited(box);
-        run(TextEdited{box, text.toStdString()});
+        std::string edited = text.toStdString();
+        shown_.edited(box, edited);
+        run(TextEdited{box, std::move(edited)});
     });
 }
 
@@ -183,7 +188,10 @@ void frmDrawlet::connectBox(FocusTarget box) {
 // thumb. While the thumb is dragged nothing happens.
 void frmDrawlet::connectSlider(ControlId id) {
     auto* slider = static_cast<QScrollBar*>(widgetFor(controls_, {id, 0}));
-    const auto moved = [this, id](int value) { run(SliderMoved{id, value}); };
+    const auto moved = [this, id](int value) {
+        shown_.moved(id, value);
+        run(SliderMoved{id, value});
+    };
     connect(slider, &QScrollBar::valueChanged, this, [slider, moved](int value) {
         if (!slider->isSliderDown()) {
             moved(value);

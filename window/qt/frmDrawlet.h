@@ -7,25 +7,27 @@
 // The window "Drawlet Exclusion / Inclusion Selector".
 //
 // A Qt event (key, edited text, click, focus arrival, completed slider move) is translated once
-// into the core's PlayerEvent and handed to apply(); then render() copies what changed into the
-// widgets, signals blocked, and never calls back into the core. The window decides nothing about
-// numbers, captions, keys or where the focus goes next: the core does, and the focus it records
-// is applied here. Which widget is which control comes from the core's table of controls
-// (Controls.h); the wiring reads it in one place, wireControls().
+// into the core's PlayerEvent and handed to apply(); then render() applies the view's writes to
+// the widgets, signals blocked, and never calls back into the core. The window decides nothing
+// about numbers, captions, keys, where the focus goes next or what changed since the last
+// render: the core and the view do (FormView.h), and the window applies what they decided.
+// Which widget is which control comes from the form's table (FormPlaces.h) and the core's table
+// of controls (Controls.h); the wiring reads them in one place, wireControls().
 //
 // It keeps no truth of its own beyond the bookkeeping needed to apply the state:
-// - which focus move it last applied, and whether an undo or redo asks to set the focus again;
+// - what the view last gave it, and what the player changed by hand since (the view's
+//   ShownForm), so that it writes (and a screen reader hears) only what changed;
+// - what a screen reader was last told (the view's Announcements);
 // - whether it is rendering (focus events it causes itself are not the player's);
-// - what render() last wrote into each text, so that it writes (and a screen reader hears) only
-//   what changed;
 // - which box got the focus by a mouse press not yet seen (that press must not move the caret);
 // - whether it was shown once (the start-up steps that wait for the first showing).
 // The undo history lives beside the state; Ctrl+Z, Ctrl+Shift+Z, Ctrl+Y and every way of pasting
 // into a box go to the core as its own events, wherever the focus is, so the boxes' own undo and
 // paste never run.
 
+#include "Announcements.h"
 #include "DrawletControls.h"
-#include "DrawletRender.h"
+#include "FormView.h"
 #include "PlayerEvents.h"
 #include "RandomSource.h"
 #include "ResultAnnouncer.h"
@@ -77,14 +79,13 @@ private:
     UndoHistory history_;
     RandomSource& random_;
     DrawletControls controls_;
-    ShownTexts shown_; // what render() last wrote into the widgets
+    view::ShownForm shown_; // what render() last wrote into the widgets
+    view::Announcements announcements_;
     ResultAnnouncer announcer_{*this};
     std::unordered_map<QObject*, FocusTarget> focusTargets_;
-    unsigned appliedFocusMoves_ = 0;
     const QObject* clickedBox_ = nullptr; // a box that got the focus by a press not yet seen
     bool rendering_ = false;
     bool shownOnce_ = false;
-    bool focusAgain_ = false; // undo or redo brought back a focus to set, whatever was set last
 };
 
 } // namespace drawlet

@@ -18,7 +18,9 @@ using view::Piece;
 using view::PieceKind;
 
 DWORD styleOf(const Piece& piece) {
-    const DWORD child = WS_CHILD | WS_VISIBLE;
+    // The boxes are shown by the first render, which writes each box's visibility: most of them
+    // stay hidden, and a box made hidden costs nothing to keep so.
+    const DWORD child = WS_CHILD | (piece.kind == PieceKind::TextBox ? 0 : WS_VISIBLE);
     const DWORD tabStop = piece.target.control == ControlId::None ? 0 : WS_TABSTOP;
     switch (piece.kind) {
     case PieceKind::Label:
@@ -103,12 +105,17 @@ HFONT fontFor(FormControls& c, const Piece& piece) {
     return made;
 }
 
+RECT pixelPlace(const Piece& piece, int dpi) {
+    const view::Twips place = onForm(piece);
+    return {view::pixels(place.left, dpi), view::pixels(place.top, dpi),
+            view::pixels(place.width, dpi), view::pixels(place.height, dpi)};
+}
+
 void placePiece(FormControls& c, std::size_t row) {
     const Piece& piece = view::formPieces()[row];
-    const view::Twips place = onForm(piece);
-    const auto px = [&c](int twips) { return view::pixels(twips, c.dpi); };
-    SetWindowPos(c.pieces[row], nullptr, px(place.left), px(place.top), px(place.width),
-                 px(place.height), SWP_NOZORDER | SWP_NOACTIVATE);
+    const RECT place = pixelPlace(piece, c.dpi);
+    SetWindowPos(c.pieces[row], nullptr, place.left, place.top, place.right, place.bottom,
+                 SWP_NOZORDER | SWP_NOACTIVATE);
     SendMessageW(c.pieces[row], WM_SETFONT, reinterpret_cast<WPARAM>(fontFor(c, piece)), FALSE);
 }
 
@@ -169,9 +176,10 @@ FormControls buildControls(HWND form, int dpi) {
     for (std::size_t row = 0; row < pieces.size(); ++row) {
         const Piece& piece = pieces[row];
         const std::wstring caption = wide(piece.caption);
+        const RECT place = pixelPlace(piece, dpi);
         HWND control = CreateWindowExW(
-            extendedStyleOf(piece), classOf(piece), caption.c_str(), styleOf(piece), 0, 0, 0, 0,
-            form,
+            extendedStyleOf(piece), classOf(piece), caption.c_str(), styleOf(piece), place.left,
+            place.top, place.right, place.bottom, form,
             reinterpret_cast<HMENU>(static_cast<INT_PTR>(kFirstPieceId + static_cast<int>(row))),
             instance, nullptr);
         c.pieces.push_back(control);
@@ -181,8 +189,8 @@ FormControls buildControls(HWND form, int dpi) {
         if (piece.kind == PieceKind::TextBox) {
             SendMessageW(control, EM_SETLIMITTEXT, 2, 0);
         }
+        SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(fontFor(c, piece)), FALSE);
     }
-    layOut(c, dpi);
     makeToolTips(c);
     return c;
 }

@@ -22,8 +22,12 @@ struct Writer {
     void operator()(const view::WriteCaption& write) const {
         SetWindowTextW(captionControl(c, write.caption), wide(write.text).c_str());
     }
+    // An empty box is not emptied again: the first render writes all 110.
     void operator()(const view::WriteBoxText& write) const {
-        SetWindowTextW(controlFor(c, write.box), wide(write.text).c_str());
+        HWND box = controlFor(c, write.box);
+        if (!write.text.empty() || GetWindowTextLengthW(box) > 0) {
+            SetWindowTextW(box, wide(write.text).c_str());
+        }
     }
     void operator()(const view::WriteBoxVisible& write) const {
         ShowWindow(controlFor(c, write.box), write.visible ? SW_SHOWNA : SW_HIDE);

@@ -13,6 +13,7 @@
 #include "Wide.h"
 
 #include <commctrl.h>
+#include <span>
 #include <utility>
 #include <variant>
 
@@ -198,7 +199,7 @@ LRESULT frmDrawlet::formMessage(HWND form, UINT message, WPARAM wParam, LPARAM l
         commanded(reinterpret_cast<HWND>(lParam), HIWORD(wParam));
         return 0;
     case WM_HSCROLL:
-        scrolled(reinterpret_cast<HWND>(lParam), LOWORD(wParam));
+        scrolled(reinterpret_cast<HWND>(lParam), LOWORD(wParam), HIWORD(wParam));
         return 0;
     case WM_CTLCOLORSTATIC:
         if (const LRESULT brush =
@@ -250,20 +251,23 @@ LRESULT frmDrawlet::controlMessage(HWND control, UINT message, WPARAM wParam, LP
     case WM_KEYUP:
     case WM_SYSKEYUP:
         keyUp(target, wParam);
-        if (wParam == VK_RETURN && targetOf(control) == target &&
-            (controlRow(target.control)->kind == ControlKind::Button ||
-             controlRow(target.control)->kind == ControlKind::Option)) {
+        // Return presses a button as Space does; the button acts on the key's release.
+        if (wParam == VK_RETURN && (controlRow(target.control)->kind == ControlKind::Button ||
+                                    controlRow(target.control)->kind == ControlKind::Option)) {
             return DefSubclassProc(control, message, VK_SPACE, lParam);
         }
         break;
     case WM_CHAR:
         if (isBox(target)) {
-            return charTyped(target, wParam) ? editsItself(control, target, message, wParam, lParam)
-                                             : 0;
+            return charTyped(wParam) ? editsItself(control, target, message, wParam, lParam) : 0;
         }
         break;
     case WM_CUT:
     case WM_CLEAR:
+    case WM_IME_COMPOSITION:
+    case WM_IME_CHAR:
+        // An edit control inserts an input method's result itself, past the character filter;
+        // the core then refuses anything but digits.
         if (isBox(target)) {
             return editsItself(control, target, message, wParam, lParam);
         }
@@ -292,7 +296,7 @@ LRESULT frmDrawlet::controlMessage(HWND control, UINT message, WPARAM wParam, LP
         break;
     case WM_SETFOCUS: {
         const LRESULT result = DefSubclassProc(control, message, wParam, lParam);
-        focusArrived(control, target);
+        focusArrived(target);
         return result;
     }
     case WM_GETOBJECT:
@@ -340,7 +344,7 @@ void frmDrawlet::created(HWND form) {
     coloursChanged();
     Form_Load(state_, random_);
     render();
-    dpiChanged(dpi, RECT{});
+    fitFrame(dpi, RECT{});
 }
 
 void frmDrawlet::commanded(HWND control, int notification) {
@@ -360,7 +364,7 @@ void frmDrawlet::commanded(HWND control, int notification) {
 
 // A scroll bar moves only when told to: each completed request becomes one move from the
 // state's value. While the thumb is dragged nothing happens; its release is the move.
-void frmDrawlet::scrolled(HWND bar, int request) {
+void frmDrawlet::scrolled(HWND bar, int request, int thumb) {
     const FocusTarget target = targetOf(bar);
     const Control* row = controlRow(target.control);
     if (row == nullptr || row->kind != ControlKind::Slider) {
@@ -387,14 +391,9 @@ void frmDrawlet::scrolled(HWND bar, int request) {
     case SB_RIGHT:
         value = now.max;
         break;
-    case SB_THUMBPOSITION: {
-        SCROLLINFO info{};
-        info.cbSize = sizeof info;
-        info.fMask = SIF_TRACKPOS;
-        GetScrollInfo(bar, SB_CTL, &info);
-        value = info.nTrackPos;
+    case SB_THUMBPOSITION: // where the thumb was let go; every range here fits 16 bits
+        value = thumb;
         break;
-    }
     default: // SB_THUMBTRACK, SB_ENDSCROLL
         return;
     }
@@ -432,9 +431,14 @@ void frmDrawlet::coloursChanged() {
     }
 }
 
-// Places, sizes and fonts follow the monitor's DPI; the frame keeps the client area the form's.
+// Places, sizes and fonts follow the monitor's DPI.
 void frmDrawlet::dpiChanged(int dpi, const RECT& suggested) {
     layOut(controls_, dpi);
+    fitFrame(dpi, suggested);
+}
+
+// The frame around the form's client area at `dpi`, where Windows suggests or where it is.
+void frmDrawlet::fitFrame(int dpi, const RECT& suggested) {
     const SIZE client = clientSize(dpi);
     RECT frame{0, 0, client.cx, client.cy};
     const DWORD style = static_cast<DWORD>(GetWindowLongPtrW(controls_.form, GWL_STYLE));
@@ -496,6 +500,9 @@ bool frmDrawlet::keyDown(HWND control, FocusTarget target, WPARAM key, LPARAM fl
     if (kind == ControlKind::Slider) {
         return sliderKey(target, key);
     }
+    if (kind == ControlKind::Option && key >= VK_LEFT && key <= VK_DOWN) {
+        return optionKey(target, key);
+    }
     if (key == VK_RETURN && (kind == ControlKind::Button || kind == ControlKind::Option)) {
         dropPendingCharacter(control);
         DefSubclassProc(control, WM_KEYDOWN, VK_SPACE, flags);
@@ -512,7 +519,7 @@ void frmDrawlet::keyUp(FocusTarget target, WPARAM key) {
 
 // Only digits and Backspace reach a box, whether typed, composed by an input method or sent;
 // the key filter has already seen the typed ones.
-bool frmDrawlet::charTyped(FocusTarget /*target*/, WPARAM character) {
+bool frmDrawlet::charTyped(WPARAM character) {
     return (character >= '0' && character <= '9') || character == VK_BACK;
 }
 
@@ -533,7 +540,7 @@ LRESULT frmDrawlet::editsItself(HWND box, FocusTarget target, UINT message, WPAR
 
 // Focus the window moves itself while rendering is already in the state, and so is focus that
 // comes back to the control that had it.
-void frmDrawlet::focusArrived(HWND /*control*/, FocusTarget target) {
+void frmDrawlet::focusArrived(FocusTarget target) {
     if (rendering_ || target == state_.focus) {
         return;
     }
@@ -555,8 +562,12 @@ void frmDrawlet::pasted(FocusTarget box, int keyCode, int modifiers) {
     run(Pasted{box, clipboardText(controls_.form), keyCode, modifiers});
 }
 
-// The box's own menu, with Undo, Redo and Paste doing what their keys do.
+// The box's own menu, with Undo, Redo and Paste doing what their keys do. A right click brings
+// the focus first, as a left one does, so that the menu's paste goes into this box.
 void frmDrawlet::boxMenu(HWND box, FocusTarget target, LPARAM at) {
+    if (GetFocus() != box) {
+        SetFocus(box);
+    }
     POINT point{static_cast<short>(LOWORD(at)), static_cast<short>(HIWORD(at))};
     if (point.x == -1 && point.y == -1) { // from the keyboard: at the box
         RECT place;
@@ -642,6 +653,26 @@ void frmDrawlet::tabbed(FocusTarget from, bool backwards) {
     }
 }
 
+// The arrows move among the options of a set and choose the one they reach, as in any group of
+// option buttons.
+bool frmDrawlet::optionKey(FocusTarget option, WPARAM key) {
+    static constexpr FocusTarget kTypes[] = {
+        {ControlId::optExclusion, 0}, {ControlId::optInclusion, 0}, {ControlId::optNone, 0}};
+    static constexpr FocusTarget kStarts[] = {{ControlId::Option1, 0}, {ControlId::Option1, 1}};
+    const std::span<const FocusTarget> set = option.control == ControlId::Option1
+                                                 ? std::span<const FocusTarget>(kStarts)
+                                                 : std::span<const FocusTarget>(kTypes);
+    std::size_t at = 0;
+    while (at < set.size() && set[at] != option) {
+        ++at;
+    }
+    const bool forwards = key == VK_RIGHT || key == VK_DOWN;
+    const FocusTarget to = set[(at + (forwards ? 1 : set.size() - 1)) % set.size()];
+    SetFocus(controlFor(controls_, to));
+    run(Clicked{to});
+    return true;
+}
+
 // The keys of a slider: Right, Up and Page Up raise the value, Left, Down and Page Down lower
 // it, Home and End go to the ends.
 bool frmDrawlet::sliderKey(FocusTarget slider, WPARAM key) {
@@ -670,7 +701,7 @@ bool frmDrawlet::sliderKey(FocusTarget slider, WPARAM key) {
     default:
         return false;
     }
-    scrolled(controlFor(controls_, slider), request);
+    scrolled(controlFor(controls_, slider), request, 0);
     return true;
 }
 

@@ -57,9 +57,10 @@ private:
     // The form's messages.
     void created(HWND form);
     void commanded(HWND control, int notification);
-    void scrolled(HWND bar, int request);
+    void scrolled(HWND bar, int request, int thumb);
     LRESULT colourLine(HDC dc, HWND control);
     void dpiChanged(int dpi, const RECT& suggested);
+    void fitFrame(int dpi, const RECT& suggested);
     void coloursChanged();
     void activated();
     void accessibleObjectAsked();
@@ -67,14 +68,15 @@ private:
     // A control's messages.
     bool keyDown(HWND control, FocusTarget target, WPARAM key, LPARAM flags);
     void keyUp(FocusTarget target, WPARAM key);
-    bool charTyped(FocusTarget target, WPARAM character);
-    void focusArrived(HWND control, FocusTarget target);
+    bool charTyped(WPARAM character);
+    void focusArrived(FocusTarget target);
     bool focusingPress(HWND control);
     void pasted(FocusTarget box, int keyCode, int modifiers);
     void boxMenu(HWND box, FocusTarget target, LPARAM at);
     bool editCommand(FocusTarget target, WPARAM key, int modifiers);
     void tabbed(FocusTarget from, bool backwards);
     bool sliderKey(FocusTarget slider, WPARAM key);
+    bool optionKey(FocusTarget option, WPARAM key);
     LRESULT editsItself(HWND box, FocusTarget target, UINT message, WPARAM wParam, LPARAM lParam);
 
     SelectorState state_;
