@@ -51,6 +51,11 @@ WINDOWS_DEPS := \
 	make cmake ninja-build python3 \
 	g++-mingw-w64-x86-64-posix wine64 fonts-wine xvfb librsvg2-bin imagemagick
 
+# `make package-windows` and `make test-windows` install PACKAGE_WINDOWS_DEPS as well: the
+# installer's builder, dpkg-parsechangelog, which reads the version and the date every file in
+# the packages carries, and xdotool, with which the package test finds the installed window.
+PACKAGE_WINDOWS_DEPS := nsis dpkg-dev xdotool
+
 # `make bench-instructions` installs BENCH_DEPS as well: the instruction counter.
 BENCH_DEPS := valgrind
 
@@ -119,8 +124,12 @@ windows:
 
 # Its end-to-end test under Wine on a private Xvfb (tests/windows/), alone: it needs the
 # desktop to itself.
+# The packages too (tests/windows/packaging/): installed, opened and removed under Wine, and
+# built a second time, program and all, to be compared byte for byte.
 test-windows: windows
-	cmake --build --preset windows --target drawlet_window_steps
+	@scripts/install-deps.sh $(PACKAGE_WINDOWS_DEPS)
+	cmake --preset windows
+	cmake --build --preset windows --target drawlet_window_steps drawlet_run_limited
 	ctest --preset windows --label-regex windows
 
 # Start-up to the first painted window against a bare window with the same controls, in turns.
@@ -167,6 +176,14 @@ bench-instructions: deps
 package: deps
 	scripts/build-deb.sh build/package
 	@ls -1 build/package/*.dsc build/package/*.deb
+
+# The installer, the portable zip and their SHA256SUMS in build/windows/, from the Windows
+# program and its icon.
+.PHONY: package-windows
+package-windows: windows
+	@scripts/install-deps.sh $(PACKAGE_WINDOWS_DEPS)
+	scripts/package-windows.sh build/windows/drawlet-selector.exe build/windows \
+		build/windows/app/windows/drawlet-selector.ico
 
 format: deps
 	@files=$$(git ls-files --cached --others --exclude-standard -- $(SOURCE_DIRS) | grep -E '\.(cpp|h)$$' || true); \
