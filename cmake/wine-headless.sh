@@ -7,7 +7,8 @@
 #
 # Usage: cmake/wine-headless.sh WINE_PREFIX PROGRAM.exe [ARGUMENT...]
 #        cmake/wine-headless.sh WINE_PREFIX          (only makes the prefix)
-#        cmake/wine-headless.sh WINE_PREFIX --end    (stops the prefix's wineserver)
+#        cmake/wine-headless.sh WINE_PREFIX --begin  (starts the prefix's wineserver)
+#        cmake/wine-headless.sh WINE_PREFIX --end    (stops it)
 #
 # The prefix is made on the first run (wineboot, some seconds), once even when several programs
 # start together; Wine's offer to install Mono and Gecko is turned down, console programs need
@@ -52,8 +53,9 @@ if [[ ${1-} == --end ]]; then
 fi
 
 if [[ $# -gt 0 ]]; then
-    # The tests end the server when they are done (--end); the persistence only bounds how
-    # long it outlives runs that stop before that, such as CTest's test discovery alone.
+    # CTest starts the server before the test discovery, which must not pay for the boot
+    # within its timeout, and ends it after the tests; the persistence only bounds how long
+    # it outlives runs that stop before that, such as the discovery alone (ctest -N).
     (
         flock 9
         # Exits with 2 at once when the prefix has its server already.
@@ -61,5 +63,5 @@ if [[ $# -gt 0 ]]; then
             "$wine" cmd.exe /c exit </dev/null >>"$WINEPREFIX.log" 2>&1 9>&-
         fi
     ) 9>"$WINEPREFIX.lock"
-    "$wine" "$@" | tr -d '\r'
+    [[ $1 == --begin ]] || "$wine" "$@" | tr -d '\r'
 fi
