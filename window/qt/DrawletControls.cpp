@@ -29,12 +29,8 @@ int pixels(int twips) {
     return view::pixels(twips, view::kDesignDpi);
 }
 
-QString qtText(const std::string& text) {
-    return QString::fromStdString(text);
-}
-
 QFont designFont(double points) {
-    QFont font(qtText(view::form().fontFace));
+    QFont font(QString::fromStdString(view::form().fontFace));
     font.setPointSizeF(points);
     // Where Verdana is missing, fall back to the system's nearest sans face rather than
     // whatever the font database lists first.
@@ -158,11 +154,11 @@ QWidget* widgetOfKind(QWidget& form, QWidget* container, DrawletControls& c,
 // What the table fixes and every kind shares: name, place, caption, font, tool tip and the name
 // a screen reader reads.
 void describe(QWidget* widget, const view::Piece& piece) {
-    widget->setObjectName(qtText(piece.name));
+    widget->setObjectName(QString::fromStdString(piece.name));
     const view::Twips& at = piece.place;
     widget->setGeometry(pixels(at.left), pixels(at.top), pixels(at.width), pixels(at.height));
     if (!piece.caption.empty()) {
-        const QString caption = qtText(piece.caption);
+        const QString caption = QString::fromStdString(piece.caption);
         if (auto* shows = qobject_cast<QLabel*>(widget)) {
             shows->setText(caption);
         } else if (auto* frame = qobject_cast<QGroupBox*>(widget)) {
@@ -172,10 +168,10 @@ void describe(QWidget* widget, const view::Piece& piece) {
         }
     }
     if (!piece.readsAs.empty()) {
-        widget->setAccessibleName(qtText(piece.readsAs));
+        widget->setAccessibleName(QString::fromStdString(piece.readsAs));
     }
     if (!piece.toolTip.empty()) {
-        widget->setToolTip(qtText(piece.toolTip));
+        widget->setToolTip(QString::fromStdString(piece.toolTip));
     }
     if (piece.fontPoints > 0 || piece.underlined) {
         QFont font = piece.fontPoints > 0 ? designFont(piece.fontPoints) : widget->font();
@@ -243,8 +239,8 @@ void chainTabOrder(const DrawletControls& c) {
 
 DrawletControls buildControls(QWidget& form) {
     const view::Form& design = view::form();
-    form.setObjectName(qtText(design.name));
-    form.setWindowTitle(qtText(design.caption));
+    form.setObjectName(QString::fromStdString(design.name));
+    form.setWindowTitle(QString::fromStdString(design.caption));
     form.setFixedSize(pixels(design.clientWidth), pixels(design.clientHeight));
     form.setFont(designFont(design.fontPoints));
 

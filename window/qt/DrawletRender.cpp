@@ -28,10 +28,6 @@ namespace {
 using view::Write;
 using Writes = std::span<const Write>;
 
-QString qtText(const std::string& text) {
-    return QString::fromStdString(text);
-}
-
 // A screen reader reads a box's text when the focus reaches it; what it is told while a box
 // without the focus is written, a text change and a caret move for each, is of no use to it.
 // For a hundred boxes written at once that is a flood, and a screen reader that floods throws
@@ -98,7 +94,7 @@ void setTextUnmarked(QLineEdit* box, const QString& text) {
 // painted once.
 void showCaption(const DrawletControls& c, const view::WriteCaption& write) {
     QWidget* widget = c.captions[static_cast<std::size_t>(write.caption)];
-    const QString text = qtText(write.text);
+    const QString text = QString::fromStdString(write.text);
     const QSignalBlocker blocker(widget);
     if (auto* label = qobject_cast<QLabel*>(widget)) {
         if (label->text() != text) {
@@ -174,7 +170,7 @@ void showBoxTexts(const DrawletControls& c, Writes run) {
     for (const Write& write : run) {
         const auto& [box, text] = std::get<view::WriteBoxText>(write);
         QLineEdit* widget = row.boxes[static_cast<std::size_t>(box.index)];
-        const QString shown = qtText(text);
+        const QString shown = QString::fromStdString(text);
         if (widget->text() == shown) {
             continue;
         }
@@ -233,7 +229,7 @@ void showLines(const DrawletControls& c, const view::WriteLines& write) {
         delete list->takeItem(list->count() - 1);
     }
     for (const std::string& line : write.added) {
-        list->addItem(qtText(line));
+        list->addItem(QString::fromStdString(line));
     }
 }
 
@@ -258,7 +254,7 @@ void showChecked(const DrawletControls& c, const view::WriteChecked& write) {
 }
 
 void showToolTip(const DrawletControls& c, const view::WriteToolTip& write) {
-    const QString toolTip = qtText(write.text);
+    const QString toolTip = QString::fromStdString(write.text);
     for (QLineEdit* box : c.txtNumber) {
         box->setToolTip(toolTip);
     }
