@@ -20,8 +20,6 @@
 namespace drawlet::win32 {
 namespace {
 
-constexpr UINT_PTR kSubclassId = 1;
-
 FocusTarget targetOf(HWND control) {
     const int row = pieceRow(control);
     return row < 0 ? FocusTarget{} : view::formPieces()[static_cast<std::size_t>(row)].target;
@@ -185,9 +183,14 @@ LRESULT CALLBACK frmDrawlet::formProc(HWND form, UINT message, WPARAM wParam, LP
                              : DefWindowProcW(form, message, wParam, lParam);
 }
 
-LRESULT CALLBACK frmDrawlet::controlProc(HWND control, UINT message, WPARAM wParam, LPARAM lParam,
-                                         UINT_PTR /*id*/, DWORD_PTR window) {
-    return reinterpret_cast<frmDrawlet*>(window)->controlMessage(control, message, wParam, lParam);
+LRESULT CALLBACK frmDrawlet::controlProc(HWND control, UINT message, WPARAM wParam, LPARAM lParam) {
+    auto* window = reinterpret_cast<frmDrawlet*>(GetWindowLongPtrW(control, GWLP_USERDATA));
+    return window->controlMessage(control, message, wParam, lParam);
+}
+
+// What the control's own class does with a message.
+LRESULT frmDrawlet::original(HWND control, UINT message, WPARAM wParam, LPARAM lParam) const {
+    return CallWindowProcW(originalProcs_.at(control), control, message, wParam, lParam);
 }
 
 LRESULT frmDrawlet::formMessage(HWND form, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -254,7 +257,7 @@ LRESULT frmDrawlet::controlMessage(HWND control, UINT message, WPARAM wParam, LP
         // Return presses a button as Space does; the button acts on the key's release.
         if (wParam == VK_RETURN && (controlRow(target.control)->kind == ControlKind::Button ||
                                     controlRow(target.control)->kind == ControlKind::Option)) {
-            return DefSubclassProc(control, message, VK_SPACE, lParam);
+            return original(control, message, VK_SPACE, lParam);
         }
         break;
     case WM_CHAR:
@@ -295,7 +298,7 @@ LRESULT frmDrawlet::controlMessage(HWND control, UINT message, WPARAM wParam, LP
         }
         break;
     case WM_SETFOCUS: {
-        const LRESULT result = DefSubclassProc(control, message, wParam, lParam);
+        const LRESULT result = original(control, message, wParam, lParam);
         focusArrived(target);
         return result;
     }
@@ -303,12 +306,13 @@ LRESULT frmDrawlet::controlMessage(HWND control, UINT message, WPARAM wParam, LP
         accessibleObjectAsked();
         break;
     case WM_NCDESTROY:
-        RemoveWindowSubclass(control, controlProc, kSubclassId);
+        SetWindowLongPtrW(control, GWLP_WNDPROC,
+                          reinterpret_cast<LONG_PTR>(originalProcs_.at(control)));
         break;
     default:
         break;
     }
-    return DefSubclassProc(control, message, wParam, lParam);
+    return original(control, message, wParam, lParam);
 }
 
 // Returns whether the control took the input (see apply()).
@@ -339,7 +343,12 @@ void frmDrawlet::created(HWND form) {
     const int dpi = dpiOf(form);
     controls_ = buildControls(form, dpi);
     for (const auto& [key, control] : controls_.controls) {
-        SetWindowSubclass(control, controlProc, kSubclassId, reinterpret_cast<DWORD_PTR>(this));
+        // Each control's messages come here first, by its window procedure replaced: Windows'
+        // SetWindowSubclass keeps its chain in window properties, which under Wine cost a round
+        // trip to the server each, some 45 ms of start-up for the form's controls.
+        SetWindowLongPtrW(control, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+        originalProcs_[control] = reinterpret_cast<WNDPROC>(
+            SetWindowLongPtrW(control, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&controlProc)));
     }
     coloursChanged();
     Form_Load(state_, random_);
@@ -505,7 +514,7 @@ bool frmDrawlet::keyDown(HWND control, FocusTarget target, WPARAM key, LPARAM fl
     }
     if (key == VK_RETURN && (kind == ControlKind::Button || kind == ControlKind::Option)) {
         dropPendingCharacter(control);
-        DefSubclassProc(control, WM_KEYDOWN, VK_SPACE, flags);
+        original(control, WM_KEYDOWN, VK_SPACE, flags);
         return true;
     }
     return false;
@@ -528,7 +537,7 @@ bool frmDrawlet::charTyped(WPARAM character) {
 LRESULT frmDrawlet::editsItself(HWND box, FocusTarget target, UINT message, WPARAM wParam,
                                 LPARAM lParam) {
     const std::wstring before = textOf(box);
-    const LRESULT result = DefSubclassProc(box, message, wParam, lParam);
+    const LRESULT result = original(box, message, wParam, lParam);
     const std::wstring after = textOf(box);
     if (after != before) {
         const std::string text = narrow(after);
@@ -605,7 +614,7 @@ void frmDrawlet::boxMenu(HWND box, FocusTarget target, LPARAM at) {
         editsItself(box, target, WM_CUT, 0, 0);
         break;
     case MenuCopy:
-        DefSubclassProc(box, WM_COPY, 0, 0);
+        original(box, WM_COPY, 0, 0);
         break;
     case MenuPaste:
         pasted(target, 0, 0);

@@ -28,6 +28,7 @@
 #include "RandomSource.h"
 #include "SelectorState.h"
 
+#include <unordered_map>
 #include <windows.h>
 
 namespace drawlet::win32 {
@@ -47,7 +48,8 @@ public:
 
 private:
     static LRESULT CALLBACK formProc(HWND, UINT, WPARAM, LPARAM);
-    static LRESULT CALLBACK controlProc(HWND, UINT, WPARAM, LPARAM, UINT_PTR, DWORD_PTR);
+    static LRESULT CALLBACK controlProc(HWND, UINT, WPARAM, LPARAM);
+    LRESULT original(HWND control, UINT message, WPARAM wParam, LPARAM lParam) const;
     LRESULT formMessage(HWND form, UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT controlMessage(HWND control, UINT message, WPARAM wParam, LPARAM lParam);
 
@@ -87,6 +89,7 @@ private:
     view::Announcements announcements_;
     AccessibleForm accessible_;
     HBRUSH lineBackground_ = nullptr;
+    std::unordered_map<HWND, WNDPROC> originalProcs_; // each control's own window procedure
     COLORREF lineColours_[2] = {};
     bool rendering_ = false;
 };
